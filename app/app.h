@@ -1,0 +1,15 @@
+// Application frame: start-up, the frame loop with its pacing, the animation
+// phases, shutdown and the two placement helpers every drawing Part uses.
+#pragma once
+
+#include "app/records.h"
+
+int SDL_main();
+void start();
+void init_win(int* toggle);
+bool QuitEvents();
+void frameLate();
+void alp_set();
+void EndSet();
+void resetGL(double x, double y);
+int multiple(int a, int b);

@@ -1,0 +1,175 @@
+// The program's spine: start-up order, window and GL state, the 50 ms frame
+// loop, its quit test and pacing, the animation phases and shutdown.
+#include "app/app.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "export/export.h"
+#include "gfx/gfx.h"
+#include "input/input.h"
+#include "screen/screen.h"
+#include "sound/sound.h"
+
+// Without a window nothing after this point can run, so the process ends here.
+static void app_fatal(const char* what)
+{
+    fprintf(stderr, "tessaloom: %s: %s\n", what, SDL_GetError());
+    SDL_Quit();
+    exit(EXIT_FAILURE);
+}
+
+int SDL_main()
+{
+    start();
+    while (!QuitEvents()) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        inputEngine();
+        if (gm == 0)
+            inp_selecter();
+        else if (gm == 1)
+            editerSet();
+        frameLate();
+    }
+    EndSet();
+    return 0;
+}
+
+void start()
+{
+    if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) == -1)
+        app_fatal("cannot start SDL");
+    GetDataPath();
+    init_common();
+    init_win(&cm.winToggle);
+    load_Sound();
+    load_input();
+    init_editer();
+    gm = 0;
+    Uint32 t = SDL_GetTicks();
+    tm.timeF = tm.timeS = tm.timeM = tm.timeH = 0;
+    tm.framePeriod = 50;
+    tm.frameEnd = t;
+}
+
+static SDL_Surface* app_video_mode(bool full)
+{
+    SDL_Surface* s = SDL_SetVideoMode(2 * WIW, 2 * WIH, 32, full ? SDL_OPENGL | SDL_FULLSCREEN : SDL_OPENGL);
+    SDL_ShowCursor(full ? SDL_DISABLE : SDL_ENABLE);
+    return s;
+}
+
+static void app_gl_state()
+{
+    glViewport(0, 0, 2 * WIW, 2 * WIH);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-WIW, WIW, WIH, -WIH, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+    glShadeModel(GL_FLAT);
+    if (cm.cullFace == 1) {
+        glEnable(GL_CULL_FACE);
+        glCullFace(GL_FRONT);
+    } else if (cm.cullFace == 0) {
+        glDisable(GL_CULL_FACE);
+    }
+}
+
+void init_win(int* toggle)
+{
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BUFFER_SIZE, 32);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    bool full = *toggle == 1;
+    *toggle = full ? 0 : 1;
+    SDL_Surface* s = app_video_mode(full);
+    if (!s && full) {
+        // Full screen refused: stay usable in a window rather than lose the session.
+        fprintf(stderr, "tessaloom: no full-screen mode (%s); staying in a window\n", SDL_GetError());
+        *toggle = 1;
+        s = app_video_mode(false);
+    }
+    if (!s)
+        app_fatal("cannot open the 800x600 OpenGL window");
+    SDL_WM_SetCaption("Tessaloom", "Tessaloom");
+    app_gl_state();
+    load_Fonts();
+    load_ImgSet();
+    cm.pane = 1;
+}
+
+bool QuitEvents()
+{
+    if (gm == 100)
+        return true;
+    SDL_Event ev;
+    if (!SDL_PollEvent(&ev))
+        return false;
+    if (ev.type == SDL_KEYDOWN && (ev.key.keysym.sym == SDLK_ESCAPE || ev.key.keysym.sym == SDLK_q))
+        return true;
+    return ev.type == SDL_QUIT;
+}
+
+void frameLate()
+{
+    SDL_GL_SwapBuffers();
+    tm.now = SDL_GetTicks();
+    Uint32 elapsed = tm.now - tm.frameEnd;
+    if (elapsed > 0 && elapsed < (Uint32)tm.framePeriod)
+        SDL_Delay(tm.framePeriod - elapsed);
+    tm.frameEnd = SDL_GetTicks();
+    if ((Uint32)(tm.now - tm.fpsStamp) <= 999) {
+        tm.fpsCount += 1;
+    } else {
+        tm.fps = tm.fpsCount;
+        tm.fpsCount = 0;
+        tm.fpsStamp = SDL_GetTicks();
+    }
+}
+
+void alp_set()
+{
+    if (ALP.titleDir == 0) {
+        ALP.titleAlpha += 0.01;
+        if (ALP.titleAlpha > 1.0) {
+            ALP.titleAlpha = 1.0;
+            ALP.titleDir = 1;
+        }
+    } else if (ALP.titleDir == 1) {
+        ALP.titleAlpha -= 0.01;
+        if (ALP.titleAlpha < 0.0) {
+            ALP.titleAlpha = 0.0;
+            ALP.titleDir = 0;
+        }
+    }
+    ALP.blink -= 0.0625;
+    if (ALP.blink < 0.0)
+        ALP.blink = 1.5;
+    double spin = ALP.spin + 1.5;
+    ALP.spin = spin >= 360.0 ? 0.0 : spin;
+}
+
+void EndSet()
+{
+    end_input();
+    end_Sound();
+    SDL_Quit();
+}
+
+void resetGL(double x, double y)
+{
+    glLoadIdentity();
+    glTranslated(x, y, 0.0);
+}
+
+int multiple(int a, int b)
+{
+    return a % b;
+}

@@ -1,0 +1,96 @@
+// Storage of the global records, their defaults and the model helpers that
+// every subsystem shares (draw-type labels, the vertex hit test).
+#include "app/records.h"
+
+EdLayer ed[ED_LAYERS];
+CmRec cm;
+TmRec tm;
+AlpRec ALP;
+int gm;
+InpRec INP, JOY, KEY;
+SDL_Joystick* Joy[JOY_SLOTS];
+int joyNum, useJ;
+SndRec snd;
+Mix_Chunk* seSrcC[SE_COUNT];
+Mix_Music* BGMsrc[BGM_COUNT];
+GLuint imgFontA[2], imgFontB[2];
+double alB = 0.5;
+char dataPassM[PATH_SIZE] = "/Users/";
+
+const char* const edModeLabels[10] = {
+    "      POINTS", "       LINES", "   LINE_LOOP", "  LINE_STRIP", "   TRIANGLES",
+    "TRIANGLSTRIP", "TRIANGLE_FAN", "       QUADS", "  QUAD_STRIP", "     POLYGON",
+};
+
+void init_common()
+{
+    cm.pane = 1;
+    cm.winToggle = 0;
+    cm.cullFace = 0;
+    cm.bgColor = 0;
+    cm.gridSpan = 6;
+    cm.cursorMove = 1;
+    cm.antiAlias = 0;
+    cm.scale = 1800;
+    cm.layer = 0;
+    cm.designMode = 0;
+    cm.selVertex = -1;
+    cm.curX = 0;
+    cm.curY = 0;
+    cm.sizeX = 12;
+    cm.sizeY = 12;
+    cm.menuItem = 0;
+    cm.colorChannel = 0;
+    cm.prevScale1 = 50;
+    cm.prevScale2 = 100;
+    cm.prevScale3 = 400;
+    cm.rowGlobal = 42 - WIH;
+    cm.rowLayer = 102 - WIH;
+    cm.rowPreview = 186 - WIH;
+    cm.rowBack = WIH - 84;
+    cm.rowOther = WIH - 48;
+    snd.bgm = 0;
+}
+
+void init_editer()
+{
+    for (EdLayer& l : ed) {
+        l.view = 2;
+        l.colorSel = -1;
+        l.count = 0;
+        l.r = 0.0;
+        l.g = 1.0;
+        l.b = 1.0;
+        l.a = 0.3;
+        l.drawType = 6;
+        for (int j = 0; j < ED_SLOTS; j++) {
+            l.vr[j] = 0.0;
+            l.vg[j] = 1.0;
+            l.vb[j] = 1.0;
+            l.va[j] = 0.3;
+            l.vx[j] = 0.0;
+            l.vy[j] = 0.0;
+        }
+    }
+    edit_mode_setter();
+}
+
+void edit_mode_setter()
+{
+    for (EdLayer& l : ed) {
+        if (l.drawType >= 10)
+            l.drawType = 9;
+        else if (l.drawType < 0)
+            l.drawType = 0;
+        l.modeLabel = edModeLabels[l.drawType];
+    }
+}
+
+int edit_same_pos()
+{
+    const EdLayer& l = ed[cm.layer];
+    for (int n = l.count - 1; n >= 0; n--)
+        if (l.vx[n] == (double)cm.curX && l.vy[n] == (double)cm.curY)
+            return n;
+    return -1;
+}

@@ -1,0 +1,2 @@
+#include "export/export.h"
+void GetDataPath() {}

@@ -1,0 +1,2 @@
+#include "gfx/gfx.h"
+void load_ImgSet() {}

@@ -1,0 +1,17 @@
+// Input: sampling keyboard and joystick into KEY, JOY and INP, the joystick
+// selection screen, the editor's time gates and the panel and canvas commands.
+#pragma once
+
+#include "app/records.h"
+
+void load_input();
+void inputEngine();
+void inp_selecter();
+void end_input();
+
+void inp_editEngine();
+void inp_mode0_cur();
+void inp_mode0_btm();
+void inp_mode1_cur();
+void inp_mode1_B1();
+void inp_mode1_B2();

@@ -1,0 +1,3 @@
+#include "screen/screen.h"
+#include "app/app.h"
+void editerSet() { alp_set(); }

@@ -1,0 +1,26 @@
+// Editor display: the editor frame, canvas, model and previews, the panel
+// text, the design status, the clock and the title and footer lines.
+#pragma once
+
+#include "app/records.h"
+
+void editerSet();
+void edit_backs();
+void edit_backs_src(int list, double y);
+void edit_model(double scale, double angle, double x, double y);
+void edit_point(double scale, double angle, double x, double y);
+void edit_alias_setter(int on);
+
+void scn_sets();
+void scn_B_cursol(double x, double y);
+void scn_B_screen(double blink, double x, double y);
+void scn_B_timers(double alpha, double x, double y);
+
+void scn_A_cursol(double x, double y);
+void scn_A_common(double blink, double x, double y);
+void scn_A_layers(double blink, double x, double y);
+void scn_A_prview(double blink, double x, double y);
+void scn_A_sounds(double blink, double x, double y);
+void scn_A_others(double blink, double x, double y);
+
+void scn_tops();

@@ -1,0 +1,3 @@
+#include "sound/sound.h"
+void load_Sound() {}
+void end_Sound() {}

@@ -1,0 +1,11 @@
+// Sound: the music and effect bank, music by number and the four cues, each
+// cue stamping the input timer that paces its repetition.
+#pragma once
+
+#include "app/records.h"
+
+void load_Sound();
+void end_Sound();
+void BGM(int number, int loops);
+void S_E(int kind, int loops);
+void SE(int kind);
