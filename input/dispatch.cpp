@@ -1,0 +1,3 @@
+#include "input/input.h"
+// placeholder until the editor issue lands
+void inp_editEngine() {}

@@ -1,0 +1,3 @@
+#include "screen/screen.h"
+// placeholder until the title issue lands
+void scn_tops() {}
