@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
 PACKAGES=(cmake g++ make pkg-config libsdl1.2-dev libsdl-mixer1.2-dev libgl1-mesa-dev
-          libgl1-mesa-dri libgtest-dev libbenchmark-dev xvfb xdotool x11-utils valgrind)
+          libgl1-mesa-dri libx11-dev libgtest-dev libbenchmark-dev xvfb xdotool x11-utils valgrind)
 
 dev_packages() {
     local missing=()
