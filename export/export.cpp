@@ -1,4 +1,147 @@
+// Text export: the desktop path, built once at start-up, and the OpenGL
+// source written for every visible, non-empty layer of the model.
 #include "export/export.h"
-// placeholder until the export issue lands
-void GetDataPath() {}
-void edit_data(int) {}
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+
+static const char* const expPrimNames[10] = {
+    "GL_POINTS",         "GL_LINES",        "GL_LINE_LOOP", "GL_LINE_STRIP", "GL_TRIANGLES",
+    "GL_TRIANGLE_STRIP", "GL_TRIANGLE_FAN", "GL_QUADS",     "GL_QUAD_STRIP", "GL_POLYGON",
+};
+static const char expSuffix[] = "/Desktop/model_data.txt";
+static const char expTmpSuffix[] = ".tmp";
+static const char expRule[] = "\t---------------------------------\n";
+
+// The stream being written and whether any write to it has failed; a failed
+// write is sticky so the export is reported, never mistaken for a success.
+static FILE* expOut;
+static bool expFailed;
+
+void GetDataPath()
+{
+    const char* user = getenv("USER");
+    if (!user)
+        return;
+    const size_t used = strlen(dataPassM);
+    // A cut name could point at someone else's file, so a path that does not
+    // fit is not built at all: "/Users/" stays, names a directory, and every
+    // export then fails and is reported.
+    if (used + strlen(user) + sizeof expSuffix > sizeof dataPassM) {
+        fprintf(stderr, "USER is too long for the export path\n");
+        return;
+    }
+    snprintf(dataPassM + used, sizeof dataPassM - used, "%s%s", user, expSuffix);
+}
+
+static void exp_put(const char* text)
+{
+    if (!expFailed && fputs(text, expOut) < 0)
+        expFailed = true;
+}
+
+__attribute__((format(printf, 1, 2))) static void exp_print(const char* format, ...)
+{
+    if (expFailed)
+        return;
+    va_list ap;
+    va_start(ap, format);
+    if (vfprintf(expOut, format, ap) < 0)
+        expFailed = true;
+    va_end(ap);
+}
+
+static void exp_colour(double r, double g, double b, double a)
+{
+    exp_print("\t\tglColor4f(%.2ff, %.2ff, %.2ff, %.2ff);", r, g, b, a);
+}
+
+static void exp_immediate(const EdLayer& l, int count, const char* prim)
+{
+    exp_put("\tDROW TYPE : ***glBegin ~ glEnd***\n");
+    exp_put(expRule);
+    exp_print("\tglBegin(%s);\n", prim);
+    if (l.colorSel < 0) {
+        exp_colour(l.r, l.g, l.b, l.a);
+        exp_put("\n");
+    }
+    for (int j = 0; j < count; j++) {
+        if (l.colorSel >= 0)
+            exp_colour(l.vr[j], l.vg[j], l.vb[j], l.va[j]);
+        exp_print("\t\tglVertex2f(%.f.f, %.f.f);\n", l.vx[j], l.vy[j]);
+    }
+    exp_put("\t\tglEnd();\n\n");
+}
+
+static void exp_arrays(const EdLayer& l, int count, const char* prim, int num)
+{
+    exp_put("\tDROW TYPE : ***Arrays***\n");
+    exp_put(expRule);
+    exp_print("\tfloat cl%d[]=//color\n\t\t{\n", num);
+    for (int j = 0; j < count; j++) {
+        if (l.colorSel < 0)
+            exp_print("\t\t%.2ff,%.2ff,%.2ff,%.2ff,\n", l.r, l.g, l.b, l.a);
+        else
+            exp_print("\t\t%.2ff,%.2ff,%.2ff,%.2ff,\n", l.vr[j], l.vg[j], l.vb[j], l.va[j]);
+    }
+    exp_put("\t\t};\n");
+    exp_print("\tfloat vt%d[]=//vertex\n\t\t{\n", num);
+    for (int j = 0; j < count; j++)
+        exp_print("\t\t%.f.f,%.f.f,\n", l.vx[j], l.vy[j]);
+    exp_put("\t\t};\n");
+    exp_print("\tglColorPointer(4,GL_FLOAT,0,cl%d);\n", num);
+    exp_print("\tglVertexPointer(2,GL_FLOAT,0,vt%d);\n", num);
+    exp_print("\tglDrawArrays(%s,0,%d);\n\n\n", prim, count);
+}
+
+static void exp_layer(int i)
+{
+    const EdLayer& l = ed[i];
+    // Never read past the per-vertex arrays or the primitive table.
+    const int count = std::clamp(l.count, 0, (int)ED_MAXVERT);
+    if (l.view == 0 || count == 0)
+        return;
+    const char* prim = expPrimNames[std::clamp(l.drawType, 0, 9)];
+    if (i == 0)
+        exp_print("SIZE X = %d, Y = %d\n\n", cm.sizeX * 2, cm.sizeY * 2);
+    exp_print("LAYER : %d ________________________________________\n", i + 1);
+    exp_immediate(l, count, prim);
+    exp_arrays(l, count, prim, i + 1);
+}
+
+static void exp_report()
+{
+    puts("失敗");
+    puts(dataPassM);
+}
+
+// The text goes to a file beside the target that replaces it only once every
+// byte is safely written, so a failed export keeps the previous file intact.
+void edit_data(int mode)
+{
+    if (mode != 0)
+        return;
+    char tmp[PATH_SIZE + sizeof expTmpSuffix];
+    snprintf(tmp, sizeof tmp, "%s%s", dataPassM, expTmpSuffix);
+    expOut = fopen(tmp, "w");
+    if (!expOut) {
+        exp_report();
+        return;
+    }
+    expFailed = false;
+    for (int i = 0; i < ED_LAYERS; i++)
+        exp_layer(i);
+    if (fflush(expOut) != 0 || fsync(fileno(expOut)) != 0)
+        expFailed = true;
+    if (fclose(expOut) != 0)
+        expFailed = true;
+    expOut = nullptr;
+    if (expFailed || rename(tmp, dataPassM) != 0) {
+        remove(tmp);
+        exp_report();
+    }
+}

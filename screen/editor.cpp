@@ -1,4 +1,38 @@
-#include "screen/screen.h"
+// The editor frame: input first, so an edit shows in the same frame, then the
+// canvas, the model in its six placements, the markers and the text pass.
 #include "app/app.h"
-// placeholder until the editor issue lands
-void editerSet() { alp_set(); }
+#include "input/input.h"
+#include "screen/screen.h"
+
+// Scale factor, angle and origin of one drawing of the model.
+struct EdPlace {
+    double scale, angle, x, y;
+};
+
+static void edit_model_all()
+{
+    const double spin = ALP.spin;
+    const double p1 = cm.prevScale1 * 0.01, p2 = cm.prevScale2 * 0.01, p3 = cm.prevScale3 * 0.01;
+    const EdPlace places[6] = {
+        {cm.scale * 0.01, 0, 60, 0},
+        {p1, 0, -360, cm.rowPreview + 42.0},
+        {p1, spin, -300, cm.rowPreview + 42.0},
+        {p2, 0, -360, cm.rowPreview + 108.0},
+        {p2, spin, -300, cm.rowPreview + 108.0},
+        {p3, 0, -330, cm.rowPreview + 204.0},
+    };
+    for (const EdPlace& p : places)
+        edit_model(p.scale, p.angle, p.x, p.y);
+}
+
+void editerSet()
+{
+    inp_editEngine();
+    edit_backs();
+    edit_alias_setter(cm.antiAlias);
+    edit_model_all();
+    edit_alias_setter(0);
+    edit_point(cm.scale * 0.01, 0, 60, 0);
+    scn_sets();
+    alp_set();
+}

@@ -1,6 +1,189 @@
+// The design side of the text pass: the canvas cursor, the MODEL DESIGN status
+// text with its cursor label and colour read-outs, and the modelling clock.
+#include <cstdio>
+
+#include "app/app.h"
+#include "gfx/gfx.h"
 #include "screen/screen.h"
-// placeholder until the editor issue lands
-void scn_sets() {}
-void scn_B_cursol(double, double) {}
-void scn_B_screen(double, double, double) {}
-void scn_B_timers(double, double, double) {}
+
+static const char scnDesignHead[] = "MODEL DESIGN" "__________________________________________";
+static const char* const scnViewLines[3] = {"VIEW MODE:  OFF", "VIEW MODE: WIRE", "VIEW MODE: FILL"};
+
+static bool scn_layer_ok()
+{
+    return cm.layer >= 0 && cm.layer < ED_LAYERS;
+}
+
+// The vertex under the cursor; a layer index out of range has none.
+static int scn_same_pos()
+{
+    return scn_layer_ok() ? edit_same_pos() : -1;
+}
+
+void scn_sets()
+{
+    const double s = cm.scale * 0.01;
+    scn_A_cursol(88 - WIW, 48 - WIH);
+    scn_B_cursol(s * cm.curX, s * cm.curY);
+    glEnable(GL_TEXTURE_2D);
+    scn_A_common(ALP.blink, 16 - WIW, cm.rowGlobal);
+    scn_A_layers(ALP.blink, 16 - WIW, cm.rowLayer);
+    scn_A_prview(ALP.blink, 16 - WIW, cm.rowPreview);
+    scn_A_sounds(ALP.blink, 16 - WIW, cm.rowBack);
+    scn_A_others(ALP.blink, 16 - WIW, cm.rowOther);
+    scn_B_screen(ALP.blink, 10 - WIW, 24 - WIH);
+    scn_B_timers(alB, WIW - 148, 18 - WIH);
+    scn_tops();
+    glDisable(GL_TEXTURE_2D);
+}
+
+void scn_B_cursol(double x, double y)
+{
+    resetGL(x + 60, y);
+    if (cm.pane == 1)
+        glColor4d(0, 0.5 * ALP.blink + 0.5, ALP.blink, 1);
+    else
+        glColor4d(0, 0.5, 1, 0.5);
+    if (cm.selVertex != -1) {
+        glCallList(13);
+        return;
+    }
+    glCallList(12);
+    if (scn_same_pos() >= 0) {
+        glCallList(13);
+        glRotated(2 * ALP.spin, 0, 0, 1);
+        glCallList(14);
+    }
+}
+
+// The header block: in the normal face always, again in the highlight face
+// while the canvas has the input.
+static void scn_B_header(void (*font)(int, double, double, double, const char*, ...), double alpha,
+                         double x0, double y0)
+{
+    font(1, alpha, x0 + 132, y0, "%s", scnDesignHead);
+    font(0, alpha, x0 + 132, y0 + 18, "CURRENT LAYER:%d", cm.layer + 1);
+    if (!scn_layer_ok())
+        return;
+    const EdLayer& l = ed[cm.layer];
+    if (l.view >= 0 && l.view <= 2)
+        font(0, alpha, x0 + 132, y0 + 24, "%s", scnViewLines[l.view]);
+    font(0, alpha, x0 + 132, y0 + 30, "VERTEX: %3d/%3d", l.count, ED_MAXVERT);
+}
+
+static void scn_B_corners(double s)
+{
+    const double a = 0.8 * alB, left = 60 - s * cm.sizeX, right = 60 + s * cm.sizeX;
+    const double top = -12 - s * cm.sizeY, bottom = 12 + s * cm.sizeY;
+    fontB(0, a, left, top, "X:%d,Y:%d", -cm.sizeX, -cm.sizeY);
+    fontB(0, a, right, top, "X:%d,Y:%d", cm.sizeX, -cm.sizeY);
+    fontB(0, a, left, bottom, "X:%d,Y:%d", -cm.sizeX, cm.sizeY);
+    fontB(0, a, right, bottom, "X:%d,Y:%d", cm.sizeX, cm.sizeY);
+}
+
+// The cursor label of the current state: its text, whether the dim copy is
+// drawn, and which colour the read-outs show (none when rgba stays null).
+struct ScnLabel {
+    char text[32];
+    bool dim;
+    const double* rgba[4];
+};
+
+static ScnLabel scn_B_label()
+{
+    ScnLabel lb = {{0}, true, {nullptr, nullptr, nullptr, nullptr}};
+    if (!scn_layer_ok())
+        return lb;
+    const EdLayer& l = ed[cm.layer];
+    const int k = scn_same_pos();
+    const bool sel = cm.selVertex != -1;
+    if (cm.designMode == 0) {
+        if (k >= 0)
+            snprintf(lb.text, sizeof lb.text, sel ? "No.%d MOVE" : "No.%d MOVE ?", k + 1);
+        else
+            snprintf(lb.text, sizeof lb.text, "No.%d", l.count + 1);
+    } else if (k < 0) {
+        snprintf(lb.text, sizeof lb.text, "ALL COLOR ?");
+        lb.dim = l.colorSel == -1;
+        if (l.colorSel == -2)
+            lb.rgba[0] = &l.r, lb.rgba[1] = &l.g, lb.rgba[2] = &l.b, lb.rgba[3] = &l.a;
+    } else if (!sel) {
+        snprintf(lb.text, sizeof lb.text, "No.%d VERTEX COLOR ?", k + 1);
+    } else {
+        snprintf(lb.text, sizeof lb.text, "No.%d VERTEX COLOR", k + 1);
+        lb.dim = false;
+        const int v = cm.selVertex;
+        if (v >= 0 && v < ED_SLOTS)
+            lb.rgba[0] = &l.vr[v], lb.rgba[1] = &l.vg[v], lb.rgba[2] = &l.vb[v], lb.rgba[3] = &l.va[v];
+    }
+    return lb;
+}
+
+static void scn_B_readouts(const ScnLabel& lb, double blink, double x, double y)
+{
+    static const char* const fmt[4] = {" R:%.2f", " G:%.2f", " B:%.2f", " A:%.2f"};
+    if (!lb.rgba[0])
+        return;
+    for (int c = 0; c < 4; c++)
+        fontB(0, alB, x, y + 4 + 6 * c, fmt[c], *lb.rgba[c]);
+    const int c = cm.colorChannel;
+    if (c >= 0 && c < 4)
+        fontA(0, blink, x, y + 4 + 6 * c, fmt[c], *lb.rgba[c]);
+}
+
+void scn_B_screen(double blink, double x0, double y0)
+{
+    const double s = cm.scale * 0.01, cx = s * cm.curX + 68, cy = s * cm.curY;
+    scn_B_corners(s);
+    scn_B_header(fontB, alB, x0, y0);
+    const ScnLabel lb = scn_B_label();
+    if (lb.dim && lb.text[0])
+        fontB(0, alB, cx, cy - 2, "%s", lb.text);
+    if (cm.designMode == 0)
+        fontB(0, alB, cx, cy + 4, "X:%d,Y:%d", cm.curX, cm.curY);
+    if (cm.pane != 1)
+        return;
+    scn_B_header(fontA, 1, x0, y0);
+    if (lb.text[0])
+        fontA(0, blink, cx, cy - 2, "%s", lb.text);
+    scn_B_readouts(lb, blink, cx, cy);
+}
+
+// One frame more on the clock, with at most one carry per frame.
+static void scn_B_tick()
+{
+    const unsigned f = 1000u / (unsigned)(tm.framePeriod > 0 ? tm.framePeriod : 1);
+    tm.timeF += 1;
+    if (tm.timeF >= f) {
+        tm.timeS += 1;
+        tm.timeF = 0;
+    } else if (tm.timeS > 59) {
+        tm.timeM += 1;
+        tm.timeS = 0;
+    } else if (tm.timeM > 59) {
+        tm.timeH += 1;
+        tm.timeM = 0;
+    } else if (tm.timeH > 59) {
+        tm.timeH = tm.timeM = tm.timeS = tm.timeF = 0;
+    }
+}
+
+static void scn_B_clockpart(double alpha, double x, double y, unsigned v)
+{
+    if (v <= 9)
+        fontB(0, alpha, x, y, "'0%d", (int)v);
+    else
+        fontB(0, alpha, x, y, "'%2d", (int)v);
+}
+
+void scn_B_timers(double alpha, double x, double y)
+{
+    scn_B_tick();
+    if (tm.timeH <= 9)
+        fontB(0, alpha, x - 18, y, "MODELLING TIME:0%d", (int)tm.timeH);
+    else
+        fontB(0, alpha, x - 18, y, "MODELLING TIME:%2d", (int)tm.timeH);
+    scn_B_clockpart(alpha, x + 84, y, tm.timeM);
+    scn_B_clockpart(alpha, x + 104, y, tm.timeS);
+    scn_B_clockpart(alpha, x + 122, y, tm.timeF);
+}

@@ -47,10 +47,18 @@ void tst_start_xvfb()
     }
     posix_spawn_file_actions_destroy(&fa);
     close(fds[1]);
+    // Xvfb writes the number and the line end separately and dies if the pipe
+    // is closed in between, so read up to the line end.
     char num[32] = {0};
-    ssize_t got = read(fds[0], num, sizeof num - 1);
+    size_t got = 0;
+    while (got < sizeof num - 1 && !strchr(num, '\n')) {
+        ssize_t n = read(fds[0], num + got, sizeof num - 1 - got);
+        if (n <= 0)
+            break;
+        got += n;
+    }
     close(fds[0]);
-    if (got <= 0) {
+    if (got == 0) {
         fprintf(stderr, "Xvfb gave no display number\n");
         abort();
     }
