@@ -1,5 +1,162 @@
+// Canvas editing commands: cursor moves with wrap-around, placing, carrying and
+// removing vertices of the current layer, and channel-by-channel colour tuning.
+#include <initializer_list>
+
 #include "input/input.h"
-// placeholder until the editor issue lands
-void inp_mode1_cur() {}
-void inp_mode1_B1() {}
-void inp_mode1_B2() {}
+#include "sound/sound.h"
+
+static void inp_cursor_step()
+{
+    int m = cm.cursorMove;
+    int dy = INP.up ? -m : INP.down ? m : 0;
+    int dx = INP.left ? -m : INP.right ? m : 0;
+    if (dx == 0 && dy == 0)
+        return;
+    SE(0);
+    cm.curX += dx;
+    cm.curY += dy;
+}
+
+// The four channels of the colour being edited: the selected vertex's, else the layer's.
+static void inp_color_target(double* ch[4])
+{
+    EdLayer& L = ed[cm.layer];
+    int k = cm.selVertex;
+    if (k == -1) {
+        ch[0] = &L.r, ch[1] = &L.g, ch[2] = &L.b, ch[3] = &L.a;
+    } else {
+        ch[0] = &L.vr[k], ch[1] = &L.vg[k], ch[2] = &L.vb[k], ch[3] = &L.va[k];
+    }
+}
+
+static void inp_color_step()
+{
+    double* ch[4];
+    inp_color_target(ch);
+    if (INP.up) {
+        SE(0);
+        cm.colorChannel -= 1;
+    } else if (INP.down) {
+        SE(0);
+        cm.colorChannel += 1;
+    } else if (INP.left) {
+        SE(0);
+        *ch[cm.colorChannel] -= 0.05;
+    } else if (INP.right) {
+        SE(0);
+        *ch[cm.colorChannel] += 0.05;
+    }
+}
+
+static void inp_wrap(int& v, int half)
+{
+    if (v < -half)
+        v = half;
+    else if (v > half)
+        v = -half;
+}
+
+static void inp_clamp01(double& v)
+{
+    if (v > 1.0)
+        v = 1.0;
+    else if (v < 0.0)
+        v = 0.0;
+}
+
+static void inp_canvas_limits()
+{
+    inp_wrap(cm.curX, cm.sizeX);
+    inp_wrap(cm.curY, cm.sizeY);
+    if (cm.colorChannel < 0)
+        cm.colorChannel = 0;
+    else if (cm.colorChannel > 3)
+        cm.colorChannel = 3;
+    EdLayer& L = ed[cm.layer];
+    for (double* v : {&L.r, &L.g, &L.b, &L.a})
+        inp_clamp01(*v);
+    int k = cm.selVertex;
+    if (k != -1)
+        for (double* v : {&L.vr[k], &L.vg[k], &L.vb[k], &L.va[k]})
+            inp_clamp01(*v);
+}
+
+void inp_mode1_cur()
+{
+    EdLayer& L = ed[cm.layer];
+    if (cm.designMode == 0) {
+        inp_cursor_step();
+        // The carried vertex follows before the wrap, so it may rest beyond the edge.
+        if (cm.selVertex != -1) {
+            L.vx[cm.selVertex] = cm.curX;
+            L.vy[cm.selVertex] = cm.curY;
+        }
+    } else if (cm.designMode == 1) {
+        if (cm.selVertex == -1 && L.colorSel != -2)
+            inp_cursor_step();
+        else
+            inp_color_step();
+    }
+    inp_canvas_limits();
+}
+
+static void inp_draw_pick()
+{
+    EdLayer& L = ed[cm.layer];
+    cm.selVertex = edit_same_pos();
+    if (cm.selVertex != -1) {
+        SE(1);
+    } else if (L.count >= ED_MAXVERT) {
+        SE(2);
+    } else {
+        L.vx[L.count] = cm.curX;
+        L.vy[L.count] = cm.curY;
+        L.count += 1;
+        SE(1);
+    }
+}
+
+static void inp_color_pick()
+{
+    EdLayer& L = ed[cm.layer];
+    if (cm.selVertex != -1) {
+        cm.selVertex = -1;
+    } else if (L.colorSel == -2) {
+        L.colorSel = -1;
+    } else {
+        cm.selVertex = edit_same_pos();
+        L.colorSel = cm.selVertex == -1 ? -2 : cm.selVertex;
+    }
+}
+
+void inp_mode1_B1()
+{
+    if (cm.designMode == 0) {
+        if (cm.selVertex == -1) {
+            inp_draw_pick();
+        } else {
+            SE(1);
+            cm.selVertex = -1;
+        }
+    } else if (cm.designMode == 1) {
+        SE(1);
+        inp_color_pick();
+    }
+}
+
+void inp_mode1_B2()
+{
+    EdLayer& L = ed[cm.layer];
+    if (cm.designMode == 0) {
+        SE(2);
+        if (cm.selVertex != -1)
+            cm.selVertex = -1;
+        else if (L.count > 0)
+            L.count -= 1;
+    } else if (cm.designMode == 1) {
+        SE(2);
+        cm.selVertex = -1;
+        if (L.colorSel == -2)
+            L.colorSel = -1;
+    }
+}

@@ -1,3 +1,87 @@
+// The editor's input entry: three time gates pace directions, buttons and the
+// culling toggle, and hand what passes them to the panel or the canvas.
 #include "input/input.h"
-// placeholder until the editor issue lands
-void inp_editEngine() {}
+#include "sound/sound.h"
+
+// The tick counter wraps after 49 days; the unsigned difference stays right across it.
+static bool inp_gate_open(Uint32 stamp, double limit)
+{
+    Uint32 elapsed = tm.now - stamp;
+    return (double)elapsed > limit;
+}
+
+static void inp_step_gate()
+{
+    if (inp_gate_open(tm.moveStamp, 60.0)) {
+        if (cm.pane == 0)
+            inp_mode0_cur();
+        else if (cm.pane == 1)
+            inp_mode1_cur();
+    } else if (!INP.up && !INP.down && !INP.left && !INP.right) {
+        tm.moveStamp = 0;
+    }
+}
+
+static void inp_pane_switch()
+{
+    SE(3);
+    cm.selVertex = -1;
+    cm.pane += 1;
+    if (ed[cm.layer].colorSel == -2)
+        ed[cm.layer].colorSel = -1;
+}
+
+// Returns false when no handler ran, so the pane is left as it is.
+static bool inp_press_handlers()
+{
+    if (INP.btnC) {
+        inp_pane_switch();
+    } else if (cm.pane == 0) {
+        inp_mode0_btm();
+    } else if (cm.pane == 1) {
+        if (INP.btnA)
+            inp_mode1_B1();
+        else if (INP.btnB)
+            inp_mode1_B2();
+        else
+            return false;
+    }
+    return true;
+}
+
+static void inp_press_gate()
+{
+    if (inp_gate_open(tm.pressStamp, 500.0)) {
+        if (!inp_press_handlers())
+            return;
+        if (cm.pane < 0)
+            cm.pane = 1;
+        else if (cm.pane > 1)
+            cm.pane = 0;
+    } else if (!INP.btnA && !INP.btnB && !INP.btnC) {
+        tm.pressStamp = 0;
+    }
+}
+
+// Its stamp is never cleared, so a tapped D is paced like a held one.
+static void inp_cull_gate()
+{
+    if (!inp_gate_open(tm.cullStamp, 500.0) || !INP.btnD)
+        return;
+    if (cm.cullFace == 0) {
+        cm.cullFace = 1;
+        glEnable(GL_CULL_FACE);
+        glCullFace(GL_FRONT);
+    } else if (cm.cullFace == 1) {
+        cm.cullFace = 0;
+        glDisable(GL_CULL_FACE);
+    }
+    tm.cullStamp = tm.now;
+}
+
+void inp_editEngine()
+{
+    inp_step_gate();
+    inp_press_gate();
+    inp_cull_gate();
+}

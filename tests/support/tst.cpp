@@ -96,6 +96,7 @@ void tst_open_window()
         return;
     tst_start_xvfb();
     setenv("SDL_AUDIODRIVER", "dummy", 0);
+    setenv("SDL_VIDEODRIVER", "x11", 1);  // fail loudly rather than fall back to a text driver
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) == -1) {
         fprintf(stderr, "SDL_Init: %s\n", SDL_GetError());
         abort();
