@@ -11,12 +11,25 @@ void load_Fonts()
     createTex(0, RES_DIR "iFC12.dat", &imgFontA[1]);
     createTex(0, RES_DIR "iFD06.dat", &imgFontB[0]);
     createTex(0, RES_DIR "iFD12.dat", &imgFontB[1]);
+    load_progress(0, "FONTS CHECK");
+    SDL_Delay(100);
+}
+
+void load_progress(int done, const char* format, ...)
+{
+    static const char* const stages[] = {"FONTS CHECK OK", "IMAGE CHECK OK", "TXTUR CHECK OK", "SOUND CHECK OK"};
+    char line[TXT_BUF];
+    va_list ap;
+    va_start(ap, format);
+    vsnprintf(line, sizeof line, format, ap);
+    va_end(ap);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_TEXTURE_2D);
-    fontB(0, alB, -42, -42, "FONTS CHECK");
+    for (int i = 0; i < done && i < 4; i++)
+        fontB(0, alB, -42, -42 + 6 * i, "%s", stages[i]);
+    fontB(0, alB, -42, -42 + 6 * done, "%s", line);
     glDisable(GL_TEXTURE_2D);
     SDL_GL_SwapBuffers();
-    SDL_Delay(100);
 }
 
 void fontRec(int column, int row, double size, int texture, double alpha)

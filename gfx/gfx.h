@@ -14,6 +14,10 @@ void fontB(int size, double alpha, double x, double y, const char* format, ...)
 void fontA(int size, double alpha, double x, double y, const char* format, ...)
     __attribute__((format(printf, 5, 6)));
 
+// Start-up progress screen: the first `done` finished stages, then the stage
+// now running (formatted), one line every 6 pixels from (-42, -42), swapped.
+void load_progress(int done, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
 void load_ImgSet();
 void mdl_Lin(double a, double b);
 void mdl_Rec(int fill, double w, double h);

@@ -118,21 +118,10 @@ static void lst_compile(GLuint number, void (*contents)())
     glEndList();
 }
 
-static void lst_progress()
-{
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glEnable(GL_TEXTURE_2D);
-    fontB(0, alB, -42, -42, "FONTS CHECK OK");
-    fontB(0, alB, -42, -36, "IMAGE CHECK OK");
-    fontB(0, alB, -42, -30, "TXTUR CHECK");
-    glDisable(GL_TEXTURE_2D);
-    SDL_GL_SwapBuffers();
-    SDL_Delay(100);
-}
-
 void load_ImgSet()
 {
-    lst_progress();
+    load_progress(2, "TXTUR CHECK");
+    SDL_Delay(100);
     lst_compile(10, [] { lst_arrows(0); });
     lst_compile(11, [] { lst_arrows(-42); });
     lst_compile(20, lst_bar);

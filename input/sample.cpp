@@ -23,25 +23,12 @@ const char* inp_joy_name(int index)
     return name ? name : "";
 }
 
-static void inp_progress(int i)
-{
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glEnable(GL_TEXTURE_2D);
-    fontB(0, alB, -42, -42, "FONTS CHECK OK");
-    fontB(0, alB, -42, -36, "IMAGE CHECK OK");
-    fontB(0, alB, -42, -30, "TXTUR CHECK OK");
-    fontB(0, alB, -42, -24, "SOUND CHECK OK");
-    fontB(0, alB, -42, -18, "INPUT CHECK %d:%.200s", i + 1, inp_joy_name(i));
-    glDisable(GL_TEXTURE_2D);
-    SDL_GL_SwapBuffers();
-    SDL_Delay(100);
-}
-
 void load_input()
 {
     int i = 0;
     for (; i < SDL_NumJoysticks() && i < JOY_SLOTS; i++) {
-        inp_progress(i);
+        load_progress(4, "INPUT CHECK %d:%.200s", i + 1, inp_joy_name(i));
+        SDL_Delay(100);
         Joy[i] = SDL_JoystickOpen(i);
         if (!Joy[i])
             puts("JOYSTIC ERR.");

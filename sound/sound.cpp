@@ -56,18 +56,6 @@ static void snd_report_failures()
     fflush(stdout);
 }
 
-static void snd_progress()
-{
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glEnable(GL_TEXTURE_2D);
-    fontB(0, alB, -42, -42, "FONTS CHECK OK");
-    fontB(0, alB, -42, -36, "IMAGE CHECK OK");
-    fontB(0, alB, -42, -30, "TXTUR CHECK OK");
-    fontB(0, alB, -42, -24, "SOUND CHECK");
-    glDisable(GL_TEXTURE_2D);
-    SDL_GL_SwapBuffers();
-}
-
 // Touches every sound once, quietly, so the first real cue starts without delay.
 static void snd_warm_up()
 {
@@ -97,7 +85,7 @@ void load_Sound()
     if (sndOpen)
         Mix_AllocateChannels(3);
     snd_report_failures();
-    snd_progress();
+    load_progress(3, "SOUND CHECK");
     snd_warm_up();
     snd.bgmVolume = 120;
     Mix_VolumeMusic(120);

@@ -7,26 +7,6 @@
 #include "input/input.h"
 #include "tests/support/tst.h"
 
-enum Cue { CUE_NONE, CUE_STEP, CUE_CONFIRM, CUE_CANCEL };
-
-// Runs fn at a fresh tick and names the cue it sounded: the step cue stamps
-// moveStamp, confirm and cancel stamp pressStamp, and only confirm turns the rotor.
-static Cue cue_of(void (*fn)())
-{
-    tm.now += 1000;
-    tm.moveStamp = tm.pressStamp = 0;
-    int rotor = snd.seRotor;
-    fn();
-    if (tm.pressStamp == tm.now)
-        return snd.seRotor != rotor ? CUE_CONFIRM : CUE_CANCEL;
-    return tm.moveStamp == tm.now ? CUE_STEP : CUE_NONE;
-}
-
-static void hold(int up, int down, int left, int right)
-{
-    INP = InpRec{up, down, left, right, 0, 0, 0, 0};
-}
-
 class CanvasInput : public ::testing::Test {
   protected:
     EdLayer& L = ed[2];
@@ -38,7 +18,7 @@ class CanvasInput : public ::testing::Test {
     void place(int x, int y)
     {
         cm.curX = x, cm.curY = y;
-        ASSERT_EQ(cue_of(inp_mode1_B1), CUE_CONFIRM);
+        ASSERT_EQ(tst_cue_of(inp_mode1_B1), CUE_CONFIRM);
     }
 };
 
@@ -52,14 +32,14 @@ TEST_F(CanvasInput, CursorStepsIncludingDiagonalsAndPairPrecedence)
     };
     for (auto& r : rows) {
         cm.curX = cm.curY = 0;
-        hold(r.u, r.d, r.l, r.r);
-        EXPECT_EQ(cue_of(inp_mode1_cur), CUE_STEP);
+        tst_hold(r.u, r.d, r.l, r.r);
+        EXPECT_EQ(tst_cue_of(inp_mode1_cur), CUE_STEP);
         EXPECT_EQ(cm.curX, r.dx);
         EXPECT_EQ(cm.curY, r.dy);
     }
     cm.curX = cm.curY = 0;
-    hold(0, 0, 0, 0);
-    EXPECT_EQ(cue_of(inp_mode1_cur), CUE_NONE);
+    tst_hold(0, 0, 0, 0);
+    EXPECT_EQ(tst_cue_of(inp_mode1_cur), CUE_NONE);
     EXPECT_EQ(cm.curX, 0);
     EXPECT_EQ(cm.curY, 0);
 }
@@ -68,19 +48,19 @@ TEST_F(CanvasInput, CursorWrapsToTheOppositeEdgeWhateverTheStep)
 {
     cm.cursorMove = 5;
     cm.curX = 10;
-    hold(0, 0, 0, 1);
+    tst_hold(0, 0, 0, 1);
     inp_mode1_cur();
     EXPECT_EQ(cm.curX, -12);
-    hold(0, 0, 1, 0);
+    tst_hold(0, 0, 1, 0);
     inp_mode1_cur();
     EXPECT_EQ(cm.curX, 12);
     cm.curY = -10;
-    hold(1, 0, 0, 0);
+    tst_hold(1, 0, 0, 0);
     inp_mode1_cur();
     EXPECT_EQ(cm.curY, 12);
     // A shrunken model area pulls the cursor in on the next call, held or not.
     cm.sizeY = 4;
-    hold(0, 0, 0, 0);
+    tst_hold(0, 0, 0, 0);
     inp_mode1_cur();
     EXPECT_EQ(cm.curY, -4);
 }
@@ -99,16 +79,16 @@ TEST_F(CanvasInput, DrawAppendPickCarryAndDrop)
     EXPECT_EQ(cm.selVertex, 0);
 
     cm.curX = cm.sizeX;
-    hold(0, 0, 0, 1);
-    EXPECT_EQ(cue_of(inp_mode1_cur), CUE_STEP);
+    tst_hold(0, 0, 0, 1);
+    EXPECT_EQ(tst_cue_of(inp_mode1_cur), CUE_STEP);
     EXPECT_EQ(L.vx[0], cm.sizeX + 1.0);  // stored before the cursor wraps
     EXPECT_EQ(cm.curX, -cm.sizeX);
-    hold(0, 1, 0, 0);
+    tst_hold(0, 1, 0, 0);
     inp_mode1_cur();
     EXPECT_EQ(L.vx[0], -cm.sizeX);
     EXPECT_EQ(L.vy[0], 5.0);
 
-    EXPECT_EQ(cue_of(inp_mode1_B1), CUE_CONFIRM);
+    EXPECT_EQ(tst_cue_of(inp_mode1_B1), CUE_CONFIRM);
     EXPECT_EQ(cm.selVertex, -1);
     EXPECT_EQ(L.count, 1);
     inp_mode1_cur();  // no longer carried
@@ -122,17 +102,17 @@ TEST_F(CanvasInput, DrawButtonBDeselectsOrRemovesTheLastVertex)
     place(3, 3);
     place(1, 1);  // select vertex 0
     ASSERT_EQ(cm.selVertex, 0);
-    EXPECT_EQ(cue_of(inp_mode1_B2), CUE_CANCEL);
+    EXPECT_EQ(tst_cue_of(inp_mode1_B2), CUE_CANCEL);
     EXPECT_EQ(cm.selVertex, -1);
     EXPECT_EQ(L.count, 3);
     // Removal takes the last placed vertex, not the one under the cursor.
-    EXPECT_EQ(cue_of(inp_mode1_B2), CUE_CANCEL);
+    EXPECT_EQ(tst_cue_of(inp_mode1_B2), CUE_CANCEL);
     EXPECT_EQ(L.count, 2);
     EXPECT_EQ(L.vx[1], 2.0);
     inp_mode1_B2();
     inp_mode1_B2();
     EXPECT_EQ(L.count, 0);
-    EXPECT_EQ(cue_of(inp_mode1_B2), CUE_CANCEL);
+    EXPECT_EQ(tst_cue_of(inp_mode1_B2), CUE_CANCEL);
     EXPECT_EQ(L.count, 0);
 }
 
@@ -146,7 +126,7 @@ TEST_F(CanvasInput, AppendIsRefusedAtTheCapacity)
     place(0, 5);
     EXPECT_EQ(L.count, 256);
     cm.curX = 1;
-    EXPECT_EQ(cue_of(inp_mode1_B1), CUE_CANCEL);
+    EXPECT_EQ(tst_cue_of(inp_mode1_B1), CUE_CANCEL);
     EXPECT_EQ(L.count, 256);
     EXPECT_EQ(L.vx[256], 0.0);  // the spare slot stays untouched
     EXPECT_EQ(cm.selVertex, -1);
@@ -171,8 +151,8 @@ TEST_F(CanvasInput, ColorModeLayerEditing)
     EXPECT_EQ(L.colorSel, -2);
     EXPECT_EQ(cm.selVertex, -1);
     cm.colorChannel = 3;
-    hold(0, 0, 0, 1);
-    EXPECT_EQ(cue_of(inp_mode1_cur), CUE_STEP);
+    tst_hold(0, 0, 0, 1);
+    EXPECT_EQ(tst_cue_of(inp_mode1_cur), CUE_STEP);
     EXPECT_DOUBLE_EQ(L.a, 0.35);
     EXPECT_EQ(cm.curX, 0);  // the cursor holds still while a colour is edited
     for (int i = 1; i < 13; i++)
@@ -180,24 +160,24 @@ TEST_F(CanvasInput, ColorModeLayerEditing)
     EXPECT_LT(L.a, 1.0);
     inp_mode1_cur();
     EXPECT_EQ(L.a, 1.0);
-    EXPECT_EQ(cue_of(inp_mode1_cur), CUE_STEP);
+    EXPECT_EQ(tst_cue_of(inp_mode1_cur), CUE_STEP);
     EXPECT_EQ(L.a, 1.0);
 
-    hold(1, 0, 0, 1);  // up wins: only the channel moves
+    tst_hold(1, 0, 0, 1);  // up wins: only the channel moves
     inp_mode1_cur();
     EXPECT_EQ(cm.colorChannel, 2);
     EXPECT_EQ(L.b, 1.0);
     EXPECT_EQ(L.r, 0.0);
 
-    EXPECT_EQ(cue_of(inp_mode1_B1), CUE_CONFIRM);
+    EXPECT_EQ(tst_cue_of(inp_mode1_B1), CUE_CONFIRM);
     EXPECT_EQ(L.colorSel, -1);
     EXPECT_EQ(L.a, 1.0);
-    hold(0, 0, 0, 1);
+    tst_hold(0, 0, 0, 1);
     inp_mode1_cur();
     EXPECT_EQ(cm.curX, 1);
 
     place(0, 0);
-    EXPECT_EQ(cue_of(inp_mode1_B2), CUE_CANCEL);
+    EXPECT_EQ(tst_cue_of(inp_mode1_B2), CUE_CANCEL);
     EXPECT_EQ(L.colorSel, -1);
 }
 
@@ -206,7 +186,7 @@ TEST_F(CanvasInput, ColorStepsAreNotSnapped)
     cm.designMode = 1;
     L.colorSel = -2;
     L.r = 0.3;
-    hold(0, 0, 1, 0);
+    tst_hold(0, 0, 1, 0);
     for (int i = 0; i < 6; i++)
         inp_mode1_cur();
     EXPECT_GT(L.r, 0.0);
@@ -214,7 +194,7 @@ TEST_F(CanvasInput, ColorStepsAreNotSnapped)
     char text[16];
     snprintf(text, sizeof text, "%.2f", L.r);
     EXPECT_STREQ(text, "0.00");
-    EXPECT_EQ(cue_of(inp_mode1_cur), CUE_STEP);
+    EXPECT_EQ(tst_cue_of(inp_mode1_cur), CUE_STEP);
     EXPECT_EQ(L.r, 0.0);
 }
 
@@ -222,14 +202,14 @@ TEST_F(CanvasInput, ChannelChoiceStopsAtBothEndsWithACue)
 {
     cm.designMode = 1;
     L.colorSel = -2;
-    hold(1, 0, 0, 0);
-    EXPECT_EQ(cue_of(inp_mode1_cur), CUE_STEP);
+    tst_hold(1, 0, 0, 0);
+    EXPECT_EQ(tst_cue_of(inp_mode1_cur), CUE_STEP);
     EXPECT_EQ(cm.colorChannel, 0);
-    hold(0, 1, 0, 0);
+    tst_hold(0, 1, 0, 0);
     for (int i = 0; i < 3; i++)
         inp_mode1_cur();
     EXPECT_EQ(cm.colorChannel, 3);
-    EXPECT_EQ(cue_of(inp_mode1_cur), CUE_STEP);
+    EXPECT_EQ(tst_cue_of(inp_mode1_cur), CUE_STEP);
     EXPECT_EQ(cm.colorChannel, 3);
 }
 
@@ -242,25 +222,25 @@ TEST_F(CanvasInput, ColorModeVertexPickSwitchesToPerVertexColours)
     EXPECT_EQ(cm.selVertex, 1);
     EXPECT_EQ(L.colorSel, 1);
     cm.colorChannel = 0;
-    hold(0, 0, 0, 1);
+    tst_hold(0, 0, 0, 1);
     inp_mode1_cur();
     EXPECT_DOUBLE_EQ(L.vr[1], 0.05);
     EXPECT_EQ(L.vr[0], 0.0);
     EXPECT_EQ(L.r, 0.0);
     EXPECT_EQ(cm.curX, 6);
 
-    EXPECT_EQ(cue_of(inp_mode1_B2), CUE_CANCEL);
+    EXPECT_EQ(tst_cue_of(inp_mode1_B2), CUE_CANCEL);
     EXPECT_EQ(cm.selVertex, -1);
     EXPECT_EQ(L.colorSel, 1);
     inp_mode1_cur();
     EXPECT_EQ(cm.curX, 7);
-    EXPECT_EQ(cue_of(inp_mode1_B2), CUE_CANCEL);  // nothing selected: no change
+    EXPECT_EQ(tst_cue_of(inp_mode1_B2), CUE_CANCEL);  // nothing selected: no change
     EXPECT_EQ(L.colorSel, 1);
 
     cm.curX = 4;
     place(4, 4);
     EXPECT_EQ(L.colorSel, 0);
-    EXPECT_EQ(cue_of(inp_mode1_B1), CUE_CONFIRM);
+    EXPECT_EQ(tst_cue_of(inp_mode1_B1), CUE_CONFIRM);
     EXPECT_EQ(cm.selVertex, -1);
     EXPECT_EQ(L.colorSel, 0);
 }
@@ -286,7 +266,7 @@ TEST_F(CanvasInput, ClampsRunOnEveryCall)
     L.va[0] = 2, L.vb[0] = -1;
     L.vr[1] = 5;  // not selected: left alone
     cm.colorChannel = 7;
-    hold(0, 0, 0, 0);
+    tst_hold(0, 0, 0, 0);
     inp_mode1_cur();
     EXPECT_EQ(L.r, 1.0);
     EXPECT_EQ(L.g, 0.0);

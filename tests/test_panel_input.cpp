@@ -6,26 +6,6 @@
 #include "input/input.h"
 #include "tests/support/tst.h"
 
-enum Cue { CUE_NONE, CUE_STEP, CUE_CONFIRM, CUE_CANCEL };
-
-// Runs fn at a fresh tick and names the cue it sounded: the step cue stamps
-// moveStamp, confirm and cancel stamp pressStamp, and only confirm turns the rotor.
-static Cue cue_of(void (*fn)())
-{
-    tm.now += 1000;
-    tm.moveStamp = tm.pressStamp = 0;
-    int rotor = snd.seRotor;
-    fn();
-    if (tm.pressStamp == tm.now)
-        return snd.seRotor != rotor ? CUE_CONFIRM : CUE_CANCEL;
-    return tm.moveStamp == tm.now ? CUE_STEP : CUE_NONE;
-}
-
-static void hold(int up, int down, int left, int right)
-{
-    INP = InpRec{up, down, left, right, 0, 0, 0, 0};
-}
-
 static void press(int a, int b)
 {
     INP = InpRec{0, 0, 0, 0, a, b, 0, 0};
@@ -55,21 +35,21 @@ class PanelInput : public ::testing::Test {
         Mix_HaltMusic();
         cm.pane = 0;
     }
-    static Cue step_on(int item, int left, int right)
+    static TstCue step_on(int item, int left, int right)
     {
         cm.menuItem = item;
-        hold(0, 0, left, right);
-        return cue_of(inp_mode0_cur);
+        tst_hold(0, 0, left, right);
+        return tst_cue_of(inp_mode0_cur);
     }
 };
 
 TEST_F(PanelInput, ItemCursorWrapsBothWays)
 {
-    hold(1, 0, 0, 0);
-    EXPECT_EQ(cue_of(inp_mode0_cur), CUE_STEP);
+    tst_hold(1, 0, 0, 0);
+    EXPECT_EQ(tst_cue_of(inp_mode0_cur), CUE_STEP);
     EXPECT_EQ(cm.menuItem, 30);
-    hold(0, 1, 0, 0);
-    EXPECT_EQ(cue_of(inp_mode0_cur), CUE_STEP);
+    tst_hold(0, 1, 0, 0);
+    EXPECT_EQ(tst_cue_of(inp_mode0_cur), CUE_STEP);
     EXPECT_EQ(cm.menuItem, 0);
     inp_mode0_cur();
     EXPECT_EQ(cm.menuItem, 1);
@@ -190,12 +170,12 @@ TEST_F(PanelInput, MusicItemPlaysAndStopsAtOnce)
 TEST_F(PanelInput, OnlyOneDirectionActsUpDownLeftRight)
 {
     cm.menuItem = 3;
-    hold(1, 1, 1, 0);
+    tst_hold(1, 1, 1, 0);
     inp_mode0_cur();
     EXPECT_EQ(cm.menuItem, 2);
     EXPECT_EQ(cm.sizeY, 12);
     EXPECT_EQ(cm.gridSpan, 6);
-    hold(0, 1, 0, 1);
+    tst_hold(0, 1, 0, 1);
     inp_mode0_cur();
     EXPECT_EQ(cm.menuItem, 3);
     EXPECT_EQ(cm.gridSpan, 6);
@@ -241,7 +221,7 @@ TEST_F(PanelInput, ClampsRunOnEveryCallInAnyItem)
     step_on(14, 0, 0);
     EXPECT_EQ(ed[3].view, 0);
     cm.menuItem = 31;
-    hold(0, 0, 0, 0);
+    tst_hold(0, 0, 0, 0);
     inp_mode0_cur();
     EXPECT_EQ(cm.menuItem, 0);
 }
@@ -252,18 +232,18 @@ TEST_F(PanelInput, ButtonsOnValueAndLayerItemsHandTheInputToTheCanvas)
         SCOPED_TRACE(item);
         cm.pane = 0, cm.layer = 0, cm.menuItem = item;
         press(1, 1);  // A wins over B
-        EXPECT_EQ(cue_of(inp_mode0_btm), CUE_CONFIRM);
+        EXPECT_EQ(tst_cue_of(inp_mode0_btm), CUE_CONFIRM);
         EXPECT_EQ(cm.pane, 1);
         EXPECT_EQ(cm.layer, item >= 8 && item <= 19 ? (item - 8) / 2 : 0);
         cm.pane = 0, cm.layer = 0;
         press(0, 1);
-        EXPECT_EQ(cue_of(inp_mode0_btm), CUE_CANCEL);
+        EXPECT_EQ(tst_cue_of(inp_mode0_btm), CUE_CANCEL);
         EXPECT_EQ(cm.pane, 1);
         EXPECT_EQ(cm.layer, 0);
     }
     cm.pane = 0;
     press(0, 0);
-    EXPECT_EQ(cue_of(inp_mode0_btm), CUE_NONE);
+    EXPECT_EQ(tst_cue_of(inp_mode0_btm), CUE_NONE);
     EXPECT_EQ(cm.pane, 0);
 }
 
@@ -272,7 +252,7 @@ TEST_F(PanelInput, ButtonBOnCommandItemsCancelsToTheCanvas)
     for (int item = 27; item <= 30; item++) {
         cm.pane = 0, cm.menuItem = item;
         press(0, 1);
-        EXPECT_EQ(cue_of(inp_mode0_btm), CUE_CANCEL);
+        EXPECT_EQ(tst_cue_of(inp_mode0_btm), CUE_CANCEL);
         EXPECT_EQ(cm.pane, 1);
         EXPECT_EQ(gm, 0);
     }
@@ -282,7 +262,7 @@ TEST_F(PanelInput, ExportConfirmsAndKeepsThePanel)
 {
     cm.menuItem = 27;
     press(1, 0);
-    EXPECT_EQ(cue_of(inp_mode0_btm), CUE_CONFIRM);
+    EXPECT_EQ(tst_cue_of(inp_mode0_btm), CUE_CONFIRM);
     EXPECT_EQ(cm.pane, 0);
     EXPECT_EQ(cm.menuItem, 27);
 }
@@ -291,13 +271,13 @@ TEST_F(PanelInput, ScreenModeSwitchesTwiceBackToAWindow)
 {
     cm.menuItem = 28;
     press(1, 0);
-    EXPECT_EQ(cue_of(inp_mode0_btm), CUE_CONFIRM);
+    EXPECT_EQ(tst_cue_of(inp_mode0_btm), CUE_CONFIRM);
     EXPECT_EQ(cm.pane, 1);
     EXPECT_NE(cm.winToggle, 1);
     ASSERT_NE(SDL_GetVideoSurface(), nullptr);
     EXPECT_TRUE(SDL_GetVideoSurface()->flags & SDL_FULLSCREEN);
     cm.pane = 0;
-    EXPECT_EQ(cue_of(inp_mode0_btm), CUE_CONFIRM);
+    EXPECT_EQ(tst_cue_of(inp_mode0_btm), CUE_CONFIRM);
     EXPECT_EQ(cm.pane, 1);
     EXPECT_EQ(cm.winToggle, 1);
     EXPECT_FALSE(SDL_GetVideoSurface()->flags & SDL_FULLSCREEN);
@@ -311,7 +291,7 @@ TEST_F(PanelInput, ResetAllRestoresDefaultsButKeepsClockAndVolumes)
     snd.bgmVolume = 60, snd.seVolume = 40;
     cm.menuItem = 29;
     press(1, 0);
-    EXPECT_EQ(cue_of(inp_mode0_btm), CUE_CONFIRM);
+    EXPECT_EQ(tst_cue_of(inp_mode0_btm), CUE_CONFIRM);
     EXPECT_EQ(cm.pane, 1);
     EXPECT_EQ(cm.menuItem, 0);
     EXPECT_EQ(cm.scale, 1800);
@@ -331,7 +311,7 @@ TEST_F(PanelInput, QuitEndsTheProgramWithoutACue)
 {
     cm.menuItem = 30;
     press(1, 0);
-    EXPECT_EQ(cue_of(inp_mode0_btm), CUE_NONE);
+    EXPECT_EQ(tst_cue_of(inp_mode0_btm), CUE_NONE);
     EXPECT_EQ(gm, 100);
     EXPECT_EQ(cm.pane, 0);
 }

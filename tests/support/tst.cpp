@@ -237,3 +237,19 @@ void tst_pixel(double x, double y, unsigned char rgba[4])
     glReadBuffer(GL_BACK);
     glReadPixels((GLint)(x + WIW), (GLint)(WIH - 1 - y), 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
 }
+
+TstCue tst_cue_of(void (*fn)())
+{
+    tm.now += 1000;
+    tm.moveStamp = tm.pressStamp = 0;
+    int rotor = snd.seRotor;
+    fn();
+    if (tm.pressStamp == tm.now)
+        return snd.seRotor != rotor ? CUE_CONFIRM : CUE_CANCEL;
+    return tm.moveStamp == tm.now ? CUE_STEP : CUE_NONE;
+}
+
+void tst_hold(int up, int down, int left, int right)
+{
+    INP = InpRec{up, down, left, right, 0, 0, 0, 0};
+}

@@ -43,5 +43,11 @@ std::string tst_text_at(const std::vector<TstGlyph>& glyphs, double y);
 std::vector<std::string> tst_lines(const std::vector<TstGlyph>& glyphs);
 // Reads the RGBA pixel at editor window coordinates (x, y) of the back buffer.
 void tst_pixel(double x, double y, unsigned char rgba[4]);
+enum TstCue { CUE_NONE, CUE_STEP, CUE_CONFIRM, CUE_CANCEL };
+// Runs fn at a fresh tick and names the cue it sounded: the step cue stamps
+// moveStamp, confirm and cancel stamp pressStamp, and only confirm turns the rotor.
+TstCue tst_cue_of(void (*fn)());
+// Holds exactly the given directions in INP, no buttons.
+void tst_hold(int up, int down, int left, int right);
 // Resets every record to its start-up value (as after start, before the first frame).
 void tst_reset_records();
