@@ -78,7 +78,9 @@ void load_Sound()
 {
     sndOpen = Mix_OpenAudio(22050, 0x8010, 2, 256) == 0;
     if (!sndOpen) {
-        printf("SDL_MIXER:%s\n", SDL_GetError());
+        // SDL leaves no text when start-up found no usable audio driver.
+        const char* why = SDL_GetError();
+        printf("SDL_MIXER:%s\n", *why ? why : "no audio device");
         fflush(stdout);
     }
     snd_load_bank();
