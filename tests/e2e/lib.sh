@@ -134,3 +134,14 @@ check_triangle() {
         fail "export $1 does not hold the triangle: $got"
     grep -qxF $'\tglDrawArrays(GL_TRIANGLE_FAN,0,3);' "$1" || fail "export $1 has no triangle fan draw call"
 }
+
+# wait_failed N: the Nth failed export has been reported, each time with the
+# export path on the next line
+wait_failed() {
+    for _ in $(seq 100); do [ "$(grep -cxF '失敗' "$WORK/out")" -ge "$1" ] && break; sleep 0.05; done
+    [ "$(grep -cxF '失敗' "$WORK/out")" = "$1" ] || fail "expected $1 failed export(s) reported"
+    [ "$(grep -A1 -xF '失敗' "$WORK/out" | grep -cxF -- "$EXPORT")" = "$1" ] || fail "a failure report lacks the path $EXPORT"
+}
+
+# wait_file FILE: bounded wait for an export to appear
+wait_file() { for _ in $(seq 60); do [ -f "$1" ] && return 0; sleep 0.05; done; fail "no file $1"; }
