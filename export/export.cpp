@@ -113,10 +113,13 @@ static void exp_layer(int i)
     exp_arrays(l, count, prim, i + 1);
 }
 
+// Flushed at once: with output to a file or pipe the report would otherwise
+// wait for the editor to end, and be lost if it never ends cleanly.
 static void exp_report()
 {
     puts("失敗");
     puts(dataPassM);
+    fflush(stdout);
 }
 
 // The text goes to a file beside the target that replaces it only once every
