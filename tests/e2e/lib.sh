@@ -104,26 +104,110 @@ e2e_user() {
 # install_copy: the program and its bundle copied to $WORK/inst and started
 # from there; RES is the copy's resource folder
 install_copy() {
+    : "${E2E_BUILT:=$TESS_BIN}"
     rm -rf "$WORK/inst"
     mkdir -p "$WORK/inst"
-    cp "$TESS_BIN" "$WORK/inst/tessaloom"
+    cp "$E2E_BUILT" "$WORK/inst/tessaloom"
     cp -r "${TESS_BUILD:?}/Tessaloom.app" "$WORK/inst/"
     TESS_BIN=$WORK/inst/tessaloom
     RES=$WORK/inst/Tessaloom.app/Contents/Resources/init.component
 }
 
-# On the canvas at the start: vertices (0,0), (3,0) and (3,3) of layer 1.
+# ui_probe: one screenshot read back as "X Y ITEM": the model position of the
+# canvas cursor (its centre is drawn at least half green while the canvas has
+# the input; default scale, 18 pixels a unit) and the panel item whose row the
+# cursor bar lights up at the bar's text-free right end; "-" for what is not
+# clearly to be seen.
+ui_probe() {
+    "$XT" shot Tessaloom "$WORK/probe.bmp" || fail "no screenshot"
+    python3 - "$WORK/probe.bmp" <<'PY'
+import struct, sys
+d = open(sys.argv[1], 'rb').read()
+off, = struct.unpack_from('<I', d, 10)
+w, h = struct.unpack_from('<ii', d, 18)
+row = (w * 3 + 3) // 4 * 4
+def px(x, y):
+    i = off + (h - 1 - y) * row + 3 * x
+    return d[i + 2], d[i + 1], d[i]
+hits = [(x, y) for y in range(-12, 13) for x in range(-12, 13)
+        if px(460 + 18 * x, 300 + 18 * y)[0] < 16 and px(460 + 18 * x, 300 + 18 * y)[1] >= 120]
+cursor = '%d %d' % hits[0] if len(hits) == 1 else '- -'
+tops = [-252 + 6 * k for k in range(8)] + [-192 + 6 * k for k in range(12)] + [-108, -42, 24] + \
+       [222 + 6 * k for k in range(4)] + [258 + 6 * k for k in range(4)]
+green = [px(128, 301 + t)[1] for t in tops]
+best = max(range(31), key=lambda k: green[k])
+rest = max(g for k, g in enumerate(green) if k != best)
+print(cursor, best if green[best] - rest >= 15 else '-')
+PY
+}
+
+# panel_item: the panel item under the cursor bar, looked at again while the
+# bar blinks too faintly to be told
+panel_item() {
+    local item
+    for _ in 1 2 3 4 5 6; do
+        item=$(ui_probe | cut -d' ' -f3)
+        [ "$item" != - ] && { echo "$item"; return 0; }
+        sleep 0.1
+    done
+    echo -
+}
+
+# panel_to ITEM (23..30): steps the panel cursor there from where it should
+# be (PANEL_AT), then looks and makes good a step that a slow frame missed
+# or doubled. Up from anywhere outside 23..ITEM passes item 0 and wraps to 30.
+PANEL_AT=0
+panel_to() {
+    local item n
+    n=$(( (PANEL_AT - $1 + 31) % 31 ))
+    if [ "$n" -le 15 ]; then for _ in $(seq "$n"); do step Up; done
+    else for _ in $(seq $(( 31 - n ))); do step Down; done; fi
+    for _ in $(seq 40); do
+        item=$(panel_item)
+        [ "$item" != - ] || fail "no panel cursor to be seen"
+        if [ "$item" = "$1" ]; then PANEL_AT=$1; return 0; fi
+        if [ "$item" -ge 23 ] && [ "$item" -lt "$1" ]; then step Down; else step Up; fi
+    done
+    fail "the panel cursor did not reach item $1"
+}
+
+# cursor_to X Y: steps the canvas cursor to model position (X, Y) from where
+# it should be (CURSOR_AT), then looks and makes good any missed or doubled
+# step
+CURSOR_AT="0 0"
+cursor_step() {
+    local x=${1% *} y=${1#* }
+    if [ "$x" -lt "$2" ]; then step Right
+    elif [ "$x" -gt "$2" ]; then step Left
+    elif [ "$y" -lt "$3" ]; then step Down
+    elif [ "$y" -gt "$3" ]; then step Up; fi
+}
+cursor_to() {
+    local at dx=$(( $1 - ${CURSOR_AT% *} )) dy=$(( $2 - ${CURSOR_AT#* } ))
+    for _ in $(seq ${dx#-}); do if [ "$dx" -gt 0 ]; then step Right; else step Left; fi; done
+    for _ in $(seq ${dy#-}); do if [ "$dy" -gt 0 ]; then step Down; else step Up; fi; done
+    for _ in $(seq 40); do
+        at=$(ui_probe | cut -d' ' -f1,2)
+        [ "$at" != "- -" ] || fail "no canvas cursor to be seen"
+        if [ "$at" = "$1 $2" ]; then CURSOR_AT=$at; return 0; fi
+        cursor_step "$at" "$1" "$2"
+    done
+    fail "the canvas cursor did not reach $1,$2"
+}
+
+# On a fresh editor's canvas: vertices (0,0), (3,0) and (3,3) of layer 1.
 draw_triangle() {
+    CURSOR_AT="0 0" PANEL_AT=0
     tap z
-    for _ in 1 2 3; do step Right; done
+    cursor_to 3 0
     tap z
-    for _ in 1 2 3; do step Down; done
+    cursor_to 3 3
     tap z
 }
 
-# From the canvas with the panel cursor on its first item: the panel gets
-# the input and its cursor goes up to EXPORT TO TEXT, which z then runs.
-to_export() { tap space; for _ in 1 2 3 4; do step Up; done; }
+# From the canvas: the panel gets the input and its cursor goes to EXPORT
+# TO TEXT, which z then runs.
+to_export() { tap space; panel_to 27; }
 
 # check_triangle FILE: FILE is an export of the draw_triangle model
 check_triangle() {
@@ -145,3 +229,45 @@ wait_failed() {
 
 # wait_file FILE: bounded wait for an export to appear
 wait_file() { for _ in $(seq 60); do [ -f "$1" ] && return 0; sleep 0.05; done; fail "no file $1"; }
+
+# draw_and_see: draw_triangle, and its cyan tints the canvas inside it
+draw_and_see() {
+    local before after
+    before=$(pixel 96 18)
+    draw_triangle
+    after=$(pixel 96 18)
+    [ "$(echo "$after" | cut -d' ' -f2)" -gt "$(echo "$before" | cut -d' ' -f2)" ] ||
+        fail "the triangle did not show: $before -> $after"
+}
+
+# bright_pixels: how many nearly white pixels the window shows; only text
+# is drawn that light
+bright_pixels() {
+    "$XT" shot Tessaloom "$WORK/shot.bmp" || fail "no screenshot"
+    python3 - "$WORK/shot.bmp" <<'PY'
+import struct, sys
+d = open(sys.argv[1], 'rb').read()
+off, = struct.unpack_from('<I', d, 10)
+w, h = struct.unpack_from('<ii', d, 18)
+row = (w * 3 + 3) // 4 * 4
+print(sum(1 for y in range(h) for x in range(w)
+          if min(d[off + y * row + 3 * x: off + y * row + 3 * x + 3]) > 200))
+PY
+}
+
+# usable_session TAG: a whole session as user TAG: TEXT counts the light
+# pixels of the first frame, the triangle shows and reaches the export, and
+# Escape ends the editor
+usable_session() {
+    e2e_user "$1"
+    mkdir -p "$DESK"
+    start_app USER="$TUSER"
+    wait_window
+    TEXT=$(bright_pixels)
+    draw_and_see
+    to_export
+    tap z
+    wait_file "$EXPORT"
+    check_triangle "$EXPORT"
+    end_ok
+}

@@ -48,11 +48,11 @@ to_export
 tap z
 for _ in $(seq 40); do [ -f "$EXPORT" ] && break; sleep 0.05; done
 check_triangle "$EXPORT"
-# The music item up from EXPORT TO TEXT, stepped through the three broken
-# pieces, then back down for a second export.
-for _ in 1 2 3 4; do step Up; done
-for _ in 1 2 3; do step Right; done
-for _ in 1 2 3 4; do step Down; done
+# The music item, stepped through the three broken pieces to "off", then
+# back to EXPORT TO TEXT for a second export.
+panel_to 23
+for _ in 1 2 3 4; do step Right; done
+panel_to 27
 rm "$EXPORT"
 tap z
 for _ in $(seq 40); do [ -f "$EXPORT" ] && break; sleep 0.05; done

@@ -5,16 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
-# The triangle drawn with keys tints the canvas inside it with its cyan.
-draw_and_see() {
-    local before after
-    before=$(pixel 96 18)
-    draw_triangle
-    after=$(pixel 96 18)
-    [ "$(echo "$after" | cut -d' ' -f2)" -gt "$(echo "$before" | cut -d' ' -f2)" ] ||
-        fail "the triangle did not show: $before -> $after"
-}
-
 # run_failing WRAPPER...: the export fails and the report names $EXPORT
 run_failing() {
     start_app "$@"
