@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "export/export.h"
 #include "gfx/gfx.h"
@@ -17,6 +18,20 @@ static void app_fatal(const char* what)
     fprintf(stderr, "tessaloom: %s: %s\n", what, SDL_GetError());
     SDL_Quit();
     exit(EXIT_FAILURE);
+}
+
+// sdl12-compat falls back to SDL2's offscreen driver when there is no display,
+// which would leave an editor nobody can see or close; a driver asked for by
+// name is taken as meant.
+static void app_need_display()
+{
+    char name[32];
+    if (getenv("SDL_VIDEODRIVER") || !SDL_VideoDriverName(name, sizeof name))
+        return;
+    if (strcmp(name, "offscreen") == 0 || strcmp(name, "dummy") == 0) {
+        SDL_SetError("no display (video driver %s)", name);
+        app_fatal("cannot open the window");
+    }
 }
 
 int SDL_main()
@@ -39,6 +54,7 @@ void start()
 {
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) == -1)
         app_fatal("cannot start SDL");
+    app_need_display();
     GetDataPath();
     init_common();
     init_win(&cm.winToggle);

@@ -29,6 +29,18 @@ class PanelInput : public ::testing::Test {
             ASSERT_NE(BGMsrc[i], nullptr) << names[i];
         }
     }
+    // Closed before exit: SDL2's audio thread (under sdl12-compat) would
+    // otherwise call into a mixer already torn down.
+    static void TearDownTestSuite()
+    {
+        Mix_HaltMusic();
+        for (Mix_Music*& m : BGMsrc) {
+            Mix_FreeMusic(m);
+            m = nullptr;
+        }
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
     void SetUp() override
     {
         tst_reset_records();
