@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
 PACKAGES=(cmake g++ make pkg-config libsdl1.2-dev libsdl-mixer1.2-dev libgl1-mesa-dev
-          libgl1-mesa-dri libx11-dev libgtest-dev libbenchmark-dev xvfb xdotool x11-utils valgrind)
+          libgl1-mesa-dri libx11-dev libgtest-dev libbenchmark-dev xvfb xdotool x11-utils valgrind libsdl2-2.0-0)
 
 dev_packages() {
     local missing=()
@@ -26,6 +26,20 @@ dev_build() {  # dir, extra cmake flags
     cmake --build "$dir" -j"$(nproc)"
 }
 
+# Unpacks Debian's sdl12-compat into dir (not installed, so the classic SDL
+# stays the system's) and prints the folder holding its libSDL-1.2.so.0.
+dev_sdl12_compat() {
+    local dir=$1 lib
+    lib="$dir/usr/lib/$(gcc -print-multiarch)/sdl12-compat"
+    if [ ! -e "$lib/libSDL-1.2.so.0" ]; then
+        mkdir -p "$dir/deb"
+        (cd "$dir/deb" && { apt-get download -qq libsdl1.2-compat 2>/dev/null ||
+            { apt-get update -qq && apt-get download -qq libsdl1.2-compat; }; }) >&2
+        dpkg -x "$dir"/deb/libsdl1.2-compat_*.deb "$dir"
+    fi
+    readlink -f "$lib"
+}
+
 case "${1:-}" in
 run)
     dev_packages
@@ -36,6 +50,13 @@ test)
     dev_packages
     dev_build build
     (cd build && ctest --output-on-failure -j2)
+    # The same suite on an AddressSanitizer + UndefinedBehaviorSanitizer build.
+    dev_build build-san -DTESS_SANITIZE=ON
+    (cd build-san && ctest --output-on-failure -j2)
+    # The end-to-end tests again on sdl12-compat, the SDL 1.2 that runs on SDL2.
+    compat=$(dev_sdl12_compat build/sdl12-compat)
+    LD_LIBRARY_PATH=$compat ldd build/tessaloom | grep -q "$compat/libSDL-1.2" || { echo "sdl12-compat not in use" >&2; exit 1; }
+    (cd build && LD_LIBRARY_PATH=$compat ctest --output-on-failure -j2 -L e2e)
     ;;
 *)
     echo "usage: bash dev.sh run|test" >&2
