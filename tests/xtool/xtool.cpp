@@ -78,6 +78,15 @@ static int xt_shot(Display* d, Window w, const char* out)
     return rc;
 }
 
+// A window can vanish between listing the tree and asking for its name (SDL
+// makes and drops helper windows at start-up); that window is just skipped.
+static int xt_ignore_error(Display*, XErrorEvent* e)
+{
+    if (e->error_code != BadWindow)
+        fprintf(stderr, "tess_xtool: X error %d\n", e->error_code);
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 3) {
@@ -89,6 +98,7 @@ int main(int argc, char** argv)
         fprintf(stderr, "tess_xtool: no display\n");
         return 2;
     }
+    XSetErrorHandler(xt_ignore_error);
     const char* cmd = argv[1];
     double limit = strcmp(cmd, "wait") == 0 && argc > 3 ? atof(argv[3]) : 0;
     Window w = 0;
