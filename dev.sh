@@ -57,6 +57,8 @@ test)
     compat=$(dev_sdl12_compat build/sdl12-compat)
     LD_LIBRARY_PATH=$compat ldd build/tessaloom | grep -q "$compat/libSDL-1.2" || { echo "sdl12-compat not in use" >&2; exit 1; }
     (cd build && LD_LIBRARY_PATH=$compat ctest --output-on-failure -j2 -L e2e)
+    # Frame, start-up, export and memory figures (printed, not judged).
+    bash bench/run.sh build
     ;;
 *)
     echo "usage: bash dev.sh run|test" >&2
