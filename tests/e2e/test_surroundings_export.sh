@@ -118,7 +118,7 @@ mkdir -p "$WORK/cwd"
     exec > >(cat >"$WORK/out") 2> >(cat >"$WORK/err")
     ulimit -S -f 0
     trap '' XFSZ
-    exec env SDL_AUDIODRIVER=dummy USER="$TUSER" "$TESS_BIN"
+    exec env SDL_AUDIODRIVER=dummy $(app_preload) USER="$TUSER" "$TESS_BIN"
 ) &
 APP_PID=$!
 wait_window
