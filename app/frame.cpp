@@ -52,8 +52,11 @@ int SDL_main()
 
 void start()
 {
-    if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) == -1)
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) == -1)
         app_fatal("cannot start SDL");
+    // SDL2 under sdl12-compat fails the whole SDL_Init for a bad audio driver;
+    // without sound the editor still works, and the sound loader says why.
+    SDL_InitSubSystem(SDL_INIT_AUDIO);
     app_need_display();
     GetDataPath();
     init_common();
