@@ -18,14 +18,6 @@ namespace {
 
 const std::string rule = "\t---------------------------------\n";
 
-std::string slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 void put_vertex(int layer, double x, double y)
 {
     EdLayer& l = ed[layer];
@@ -56,7 +48,7 @@ struct Export : testing::Test {
         testing::internal::CaptureStdout();
         edit_data(0);
         EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-        return slurp(file);
+        return tst_slurp(file);
     }
 };
 
@@ -249,7 +241,7 @@ void expect_failure(const std::string& previousFile, const std::string& previous
     EXPECT_EQ(memcmp(edBefore, ed, sizeof ed), 0);
     EXPECT_EQ(memcmp(&cmBefore, &cm, sizeof cm), 0);
     if (!previousFile.empty()) {
-        EXPECT_EQ(slurp(previousFile), previous);
+        EXPECT_EQ(tst_slurp(previousFile), previous);
     }
 }
 

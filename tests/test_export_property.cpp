@@ -115,14 +115,6 @@ std::vector<Parsed> parse(const std::string& text)
     return out;
 }
 
-std::string slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // Positions: the cursor wraps at the grid half-size (up to 400) and a carried
 // vertex may rest one cursor step beyond it before the wrap.
 void random_model(std::mt19937& rng)
@@ -194,7 +186,7 @@ TEST(ExportProperty, RandomModelsParseBackExactly)
         random_model(rng);
         snprintf(dataPassM, sizeof dataPassM, "%s", file.c_str());
         edit_data(0);
-        std::vector<Parsed> layers = parse(slurp(file));
+        std::vector<Parsed> layers = parse(tst_slurp(file));
         size_t next = 0;
         for (int i = 0; i < ED_LAYERS; i++) {
             if (ed[i].view == 0 || ed[i].count == 0)

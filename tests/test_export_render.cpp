@@ -32,14 +32,6 @@ std::string source_dir()
     return self.substr(0, self.rfind('/'));
 }
 
-std::string slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 void spill(const std::string& path, const std::string& text)
 {
     std::ofstream(path, std::ios::binary) << text;
@@ -135,7 +127,7 @@ TEST(ExportRender, BothBlocksDrawWhatTheEditorDraws)
     snprintf(dataPassM, sizeof dataPassM, "%s/model_data.txt", tmpl);
     edit_data(0);
     std::string immediate, arrays;
-    split_blocks(slurp(dataPassM), immediate, arrays);
+    split_blocks(tst_slurp(dataPassM), immediate, arrays);
     ASSERT_NE(immediate.find("glEnd();"), std::string::npos);
     ASSERT_NE(arrays.find("glDrawArrays(GL_POLYGON,0,5);"), std::string::npos);
     spill(dir + "/immediate.inc", immediate);
@@ -148,7 +140,7 @@ TEST(ExportRender, BothBlocksDrawWhatTheEditorDraws)
     const std::string run = dir + "/render " + dir + "/immediate.rgb " + dir + "/arrays.rgb";
     ASSERT_EQ(system(run.c_str()), 0) << run;
 
-    const std::string shotA = slurp(dir + "/immediate.rgb"), shotB = slurp(dir + "/arrays.rgb");
+    const std::string shotA = tst_slurp(dir + "/immediate.rgb"), shotB = tst_slurp(dir + "/arrays.rgb");
     const Pixels mine = editor_pixels();
     ASSERT_EQ(shotA.size(), mine.size());
     ASSERT_EQ(shotB.size(), mine.size());

@@ -45,12 +45,6 @@ static int lit_in_cell(SDL_Surface* s, int c, int limitX, int limitY, bool* beyo
     return count;
 }
 
-static std::string slurp(const std::string& path)
-{
-    std::ifstream f(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
 TEST(GlyphSheets, GridOfPrintableAsciiOnBlack)
 {
     for (const char* name : SHEETS) {
@@ -117,10 +111,10 @@ TEST(GlyphSheets, GeneratorWritesTheSameBytesEveryRun)
         ASSERT_EQ(system(("./gen_glyphs " + d).c_str()), 0);
     }
     for (const char* name : SHEETS) {
-        std::string first = slurp(dirs[0] + "/" + name);
+        std::string first = tst_slurp(dirs[0] + "/" + name);
         EXPECT_GT(first.size(), 49000u) << name;
-        EXPECT_EQ(first, slurp(dirs[1] + "/" + name)) << name;
-        EXPECT_EQ(first, slurp(std::string(RES_DIR) + name)) << name;
+        EXPECT_EQ(first, tst_slurp(dirs[1] + "/" + name)) << name;
+        EXPECT_EQ(first, tst_slurp(std::string(RES_DIR) + name)) << name;
     }
     for (const std::string& d : dirs)
         system(("rm -r " + d).c_str());
@@ -216,7 +210,7 @@ TEST_F(CreateTex, UnreadableSheetsLeaveAnEmptyTexture)
     expect_rejected("empty file");
     write("this is no bitmap at all, just text");
     expect_rejected("not a BMP");
-    std::string good = slurp(RES_DIR "iFD06.dat");
+    std::string good = tst_slurp(RES_DIR "iFD06.dat");
     write(good.substr(0, good.size() / 2));
     expect_rejected("truncated");
 }

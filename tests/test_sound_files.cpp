@@ -12,7 +12,7 @@
 
 #include <unistd.h>
 
-#include "app/records.h"
+#include "tests/support/tst.h"
 
 namespace {
 
@@ -21,12 +21,6 @@ struct Wav {
     std::vector<int> left;  // first channel only
     double seconds() const { return rate ? (double)left.size() / rate : 0; }
 };
-
-std::string slurp(const std::string& path)
-{
-    std::ifstream f(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
 
 unsigned le(const std::string& s, size_t at, int bytes)
 {
@@ -39,7 +33,7 @@ unsigned le(const std::string& s, size_t at, int bytes)
 Wav read_wav(const std::string& name)
 {
     Wav w;
-    std::string s = slurp(RES_DIR + name);
+    std::string s = tst_slurp(RES_DIR + name);
     if (s.size() < 12 || s.compare(0, 4, "RIFF") || s.compare(8, 4, "WAVE"))
         return w;
     for (size_t at = 12; at + 8 <= s.size();) {
@@ -163,9 +157,9 @@ TEST(SoundFiles, GeneratorWritesTheSameBytesEveryRun)
     std::vector<std::string> all(std::begin(music), std::end(music));
     all.insert(all.end(), std::begin(effects), std::end(effects));
     for (const std::string& name : all) {
-        std::string fresh = slurp(std::string(dir) + "/" + name);
+        std::string fresh = tst_slurp(std::string(dir) + "/" + name);
         EXPECT_FALSE(fresh.empty()) << name;
-        EXPECT_TRUE(fresh == slurp(RES_DIR + name)) << name;
+        EXPECT_TRUE(fresh == tst_slurp(RES_DIR + name)) << name;
         std::remove((std::string(dir) + "/" + name).c_str());
     }
     rmdir(dir);

@@ -4,6 +4,7 @@
 set -euo pipefail
 
 TESS_BIN=$(readlink -f "$1")
+E2E_DIR=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
 XT=${TESS_XTOOL:?}
 WORK=$(mktemp -d /tmp/tess-e2e.XXXXXX)
 XVFB_PID=""
@@ -71,12 +72,6 @@ pixel() { "$XT" pixel Tessaloom "$1" "$2"; }
 # starting a second one does not lengthen the hold.
 step() { xdotool keydown "$1" sleep 0.075 keyup "$1"; sleep 0.05; }
 
-# wait_out TEXT SECONDS: bounded wait for TEXT on the editor's standard output
-wait_out() {
-    for _ in $(seq $(( $2 * 20 ))); do grep -qF -- "$1" "$WORK/out" && return 0; sleep 0.05; done
-    fail "no \"$1\" on standard output"
-}
-
 # no_crash: no signal status and no crash report from SDL or the sanitizers
 no_crash() {
     [ "${RC:-0}" -lt 128 ] || fail "ended by a signal (status $RC)"
@@ -113,32 +108,10 @@ install_copy() {
     RES=$WORK/inst/Tessaloom.app/Contents/Resources/init.component
 }
 
-# ui_probe: one screenshot read back as "X Y ITEM": the model position of the
-# canvas cursor (its centre is drawn at least half green while the canvas has
-# the input; default scale, 18 pixels a unit) and the panel item whose row the
-# cursor bar lights up at the bar's text-free right end; "-" for what is not
-# clearly to be seen.
+# ui_probe: "X Y ITEM", the canvas cursor and the lit panel item (see shot.py)
 ui_probe() {
     "$XT" shot Tessaloom "$WORK/probe.bmp" || fail "no screenshot"
-    python3 - "$WORK/probe.bmp" <<'PY'
-import struct, sys
-d = open(sys.argv[1], 'rb').read()
-off, = struct.unpack_from('<I', d, 10)
-w, h = struct.unpack_from('<ii', d, 18)
-row = (w * 3 + 3) // 4 * 4
-def px(x, y):
-    i = off + (h - 1 - y) * row + 3 * x
-    return d[i + 2], d[i + 1], d[i]
-hits = [(x, y) for y in range(-12, 13) for x in range(-12, 13)
-        if px(460 + 18 * x, 300 + 18 * y)[0] < 16 and px(460 + 18 * x, 300 + 18 * y)[1] >= 120]
-cursor = '%d %d' % hits[0] if len(hits) == 1 else '- -'
-tops = [-252 + 6 * k for k in range(8)] + [-192 + 6 * k for k in range(12)] + [-108, -42, 24] + \
-       [222 + 6 * k for k in range(4)] + [258 + 6 * k for k in range(4)]
-green = [px(128, 301 + t)[1] for t in tops]
-best = max(range(31), key=lambda k: green[k])
-rest = max(g for k, g in enumerate(green) if k != best)
-print(cursor, best if green[best] - rest >= 15 else '-')
-PY
+    python3 "$E2E_DIR/shot.py" probe "$WORK/probe.bmp"
 }
 
 # panel_item: the panel item under the cursor bar, looked at again while the
@@ -209,6 +182,10 @@ draw_triangle() {
 # TO TEXT, which z then runs.
 to_export() { tap space; panel_to 27; }
 
+# export_check: runs the EXPORT TO TEXT item under the cursor and checks the
+# draw_triangle model reached $EXPORT
+export_check() { tap z; wait_file "$EXPORT"; check_triangle "$EXPORT"; }
+
 # check_triangle FILE: FILE is an export of the draw_triangle model
 check_triangle() {
     [ -f "$1" ] || fail "no export file $1"
@@ -244,30 +221,21 @@ draw_and_see() {
 # is drawn that light
 bright_pixels() {
     "$XT" shot Tessaloom "$WORK/shot.bmp" || fail "no screenshot"
-    python3 - "$WORK/shot.bmp" <<'PY'
-import struct, sys
-d = open(sys.argv[1], 'rb').read()
-off, = struct.unpack_from('<I', d, 10)
-w, h = struct.unpack_from('<ii', d, 18)
-row = (w * 3 + 3) // 4 * 4
-print(sum(1 for y in range(h) for x in range(w)
-          if min(d[off + y * row + 3 * x: off + y * row + 3 * x + 3]) > 200))
-PY
+    python3 "$E2E_DIR/shot.py" bright "$WORK/shot.bmp"
 }
 
-# usable_session TAG: a whole session as user TAG: TEXT counts the light
-# pixels of the first frame, the triangle shows and reaches the export, and
-# Escape ends the editor
+# usable_session TAG [env assignments...]: a whole session as user TAG:
+# TEXT counts the light pixels of the first frame, the triangle shows and
+# reaches the export, and Escape ends the editor
 usable_session() {
     e2e_user "$1"
+    shift
     mkdir -p "$DESK"
-    start_app USER="$TUSER"
+    start_app USER="$TUSER" "$@"
     wait_window
     TEXT=$(bright_pixels)
     draw_and_see
     to_export
-    tap z
-    wait_file "$EXPORT"
-    check_triangle "$EXPORT"
+    export_check
     end_ok
 }

@@ -30,9 +30,7 @@ tap z
 wait_failed 2
 [ "$(cat "$DESK")" = "not a folder" ] || fail "the file named Desktop changed"
 rm "$DESK" && mkdir "$DESK"
-tap z
-wait_file "$EXPORT"
-check_triangle "$EXPORT"
+export_check
 end_ok
 wait_failed 2
 echo "ok: missing desktop and desktop a file reported, the next export succeeds"
@@ -46,9 +44,7 @@ wait_failed 1
 [ -d "$EXPORT" ] && [ "$(cat "$EXPORT/inner")" = inside ] || fail "the folder at the export path changed"
 no_temp "$EXPORT"
 rm -r "$EXPORT"
-tap z
-wait_file "$EXPORT"
-check_triangle "$EXPORT"
+export_check
 end_ok
 echo "ok: export path a folder reported and kept"
 

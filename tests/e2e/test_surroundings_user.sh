@@ -45,9 +45,7 @@ start_app USER="$LONG"
 wait_window
 draw_triangle
 to_export
-tap z
-wait_file "$EXPORT"
-check_triangle "$EXPORT"
+export_check
 end_ok
 grep -q "too long" "$WORK/err" && fail "a 481-character USER called too long"
 echo "ok: USER of 481 characters -> export written"

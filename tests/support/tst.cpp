@@ -1,6 +1,7 @@
 // Private display, GL window, feedback capture and pixel reads for tests.
 #include "tests/support/tst.h"
 
+#include <fstream>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -252,4 +253,10 @@ TstCue tst_cue_of(void (*fn)())
 void tst_hold(int up, int down, int left, int right)
 {
     INP = InpRec{up, down, left, right, 0, 0, 0, 0};
+}
+
+std::string tst_slurp(const std::string& path)
+{
+    std::ifstream f(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
 }

@@ -49,5 +49,7 @@ enum TstCue { CUE_NONE, CUE_STEP, CUE_CONFIRM, CUE_CANCEL };
 TstCue tst_cue_of(void (*fn)());
 // Holds exactly the given directions in INP, no buttons.
 void tst_hold(int up, int down, int left, int right);
+// The whole file at path, bytes as they are; empty when it cannot be read.
+std::string tst_slurp(const std::string& path);
 // Resets every record to its start-up value (as after start, before the first frame).
 void tst_reset_records();
