@@ -11,8 +11,9 @@ XVFB_PID=""
 APP_PID=""
 
 e2e_cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null && wait "$APP_PID" 2>/dev/null
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    # A killed process's wait fails; under set -e that would end the trap early.
+    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null && { wait "$APP_PID" 2>/dev/null || true; }
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && { wait "$XVFB_PID" 2>/dev/null || true; }
     rm -rf "$WORK"
     return 0
 }
@@ -48,8 +49,12 @@ wait_window() {
     sleep 1.5  # loaders' progress screens and the sound warm-up
 }
 
+# Key hold times and the wait for the screen to show a step; a run with
+# slower frames (valgrind) sets longer ones. PRESS_HOLD stays under the
+# 500 ms press gate so one hold is one press.
+PRESS_HOLD=${PRESS_HOLD:-0.12} STEP_HOLD=${STEP_HOLD:-0.075} STEP_SHOWN=${STEP_SHOWN:-0.05}
 # hold KEY [seconds]: press long enough for one frame and the gates to see it
-hold() { xdotool keydown "$1"; sleep "${2:-0.12}"; xdotool keyup "$1"; sleep 0.08; }
+hold() { xdotool keydown "$1"; sleep "${2:-$PRESS_HOLD}"; xdotool keyup "$1"; sleep 0.08; }
 # tap KEY: hold, then wait out the 500 ms press gate
 tap() { hold "$1"; sleep 0.5; }
 
@@ -70,7 +75,7 @@ pixel() { "$XT" pixel Tessaloom "$1" "$2"; }
 # step KEY: one direction step. Held 75 ms, at least one 50 ms frame and
 # less than the two that reopen the 60 ms step gate; one xdotool call, so
 # starting a second one does not lengthen the hold.
-step() { xdotool keydown "$1" sleep 0.075 keyup "$1"; sleep 0.05; }
+step() { xdotool keydown "$1" sleep "$STEP_HOLD" keyup "$1"; sleep "$STEP_SHOWN"; }
 
 # no_crash: no signal status and no crash report from SDL or the sanitizers
 no_crash() {
