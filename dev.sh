@@ -2,6 +2,7 @@
 # Set up a Debian 12 machine, build Tessaloom and run it or its test suite.
 #   bash dev.sh run    install what is missing, build, start the editor
 #   bash dev.sh test   install what is missing, build, run every test
+#   bash dev.sh shots  retake the README's screenshots into docs/
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
@@ -60,8 +61,15 @@ test)
     # Frame, start-up, export and memory figures (printed, not judged).
     bash bench/run.sh build
     ;;
+shots)
+    dev_packages
+    dev_build build
+    (cd build && ctest --output-on-failure -R e2e_test_screenshots)
+    mkdir -p docs
+    cp build/screenshots/*.png build/screenshots/model_data.txt docs/
+    ;;
 *)
-    echo "usage: bash dev.sh run|test" >&2
+    echo "usage: bash dev.sh run|test|shots" >&2
     exit 2
     ;;
 esac

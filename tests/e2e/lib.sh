@@ -131,20 +131,22 @@ panel_item() {
     echo -
 }
 
-# panel_to ITEM (23..30): steps the panel cursor there from where it should
-# be (PANEL_AT), then looks and makes good a step that a slow frame missed
-# or doubled. Up from anywhere outside 23..ITEM passes item 0 and wraps to 30.
+# panel_to ITEM: steps the panel cursor there from where it should be
+# (PANEL_AT), the shorter way round the 31 items, then looks and makes good
+# a step that a slow frame missed or doubled.
 PANEL_AT=0
+panel_way() { if [ $(( ($2 - $1 + 31) % 31 )) -le 15 ]; then echo Down; else echo Up; fi; }
 panel_to() {
-    local item n
+    local item way n
+    way=$(panel_way "$PANEL_AT" "$1")
     n=$(( (PANEL_AT - $1 + 31) % 31 ))
-    if [ "$n" -le 15 ]; then for _ in $(seq "$n"); do step Up; done
-    else for _ in $(seq $(( 31 - n ))); do step Down; done; fi
+    [ "$way" = Down ] && n=$(( 31 - n ))
+    for _ in $(seq $(( n % 31 ))); do step "$way"; done
     for _ in $(seq 40); do
         item=$(panel_item)
         [ "$item" != - ] || fail "no panel cursor to be seen"
         if [ "$item" = "$1" ]; then PANEL_AT=$1; return 0; fi
-        if [ "$item" -ge 23 ] && [ "$item" -lt "$1" ]; then step Down; else step Up; fi
+        step "$(panel_way "$item" "$1")"
     done
     fail "the panel cursor did not reach item $1"
 }

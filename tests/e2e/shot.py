@@ -1,12 +1,15 @@
 """Reads the editor's screenshots (24-bit BMP from tess_xtool shot) for the e2e scripts.
-  shot.py probe FILE   "X Y ITEM": the canvas cursor's model position (its centre is
-                       drawn at least half green while the canvas has the input; default
-                       scale, 18 pixels a unit) and the panel item whose row the cursor
+  shot.py probe FILE   "X Y ITEM": the canvas cursor's model position (while the canvas
+                       has the input its centre is opaque, blinking from green to cyan
+                       with green 128 plus half its blue, unlike the model's fills and
+                       markers; default scale, 18 pixels a unit) and the panel item whose row the cursor
                        bar lights at its text-free right end; "-" for what is unclear
   shot.py bright FILE  how many nearly white pixels there are; only text is that light
+  shot.py png FILE OUT the screenshot as a PNG, for the README
 """
 import struct
 import sys
+import zlib
 
 
 def load(path):
@@ -21,9 +24,12 @@ def load(path):
     return w, h, px
 
 
+def is_cursor(r, g, b):
+    return r < 16 and abs(g - 128 - b / 2) <= 8
+
+
 def probe(px):
-    hits = [(x, y) for y in range(-12, 13) for x in range(-12, 13)
-            if px(460 + 18 * x, 300 + 18 * y)[0] < 16 and px(460 + 18 * x, 300 + 18 * y)[1] >= 120]
+    hits = [(x, y) for y in range(-12, 13) for x in range(-12, 13) if is_cursor(*px(460 + 18 * x, 300 + 18 * y))]
     cursor = '%d %d' % hits[0] if len(hits) == 1 else '- -'
     tops = [-252 + 6 * k for k in range(8)] + [-192 + 6 * k for k in range(12)] + [-108, -42, 24] + \
            [222 + 6 * k for k in range(4)] + [258 + 6 * k for k in range(4)]
@@ -37,5 +43,18 @@ def bright(w, h, px):
     return sum(1 for y in range(h) for x in range(w) if min(px(x, y)) > 200)
 
 
+def png(w, h, px, out):
+    rows = b''.join(b'\0' + bytes(c for x in range(w) for c in px(x, y)) for y in range(h))
+
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+    with open(out, 'wb') as f:
+        f.write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', w, h, 8, 2, 0, 0, 0)) +
+                chunk(b'IDAT', zlib.compress(rows, 9)) + chunk(b'IEND', b''))
+
+
 w, h, px = load(sys.argv[2])
-print(probe(px) if sys.argv[1] == 'probe' else bright(w, h, px))
+if sys.argv[1] == 'png':
+    png(w, h, px, sys.argv[3])
+else:
+    print(probe(px) if sys.argv[1] == 'probe' else bright(w, h, px))
