@@ -1,8 +1,5 @@
-// Title, version, rule, footer, frame rate and culling flag, read off a frame;
-// plus a screenshot of real text kept as a test artefact.
+// Title, version, rule, footer, frame rate and culling flag, read off a frame.
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 #include <cmath>
 #include <string>
@@ -81,44 +78,4 @@ TEST_F(TopsTest, CullFlagShowsExactlyWhileCullingIsOn)
     auto g = frame();
     EXPECT_EQ(tp_text(g, 276, 8, 1.0), "CULL_FACE");
     ASSERT_NE(tp_first(g, 276, 336), nullptr);
-}
-
-// A real frame of text in both faces and sizes, kept for the README and for eyes.
-TEST_F(TopsTest, ScreenshotOfRealText)
-{
-    glClear(GL_COLOR_BUFFER_BIT);
-    glLoadIdentity();
-    glEnable(GL_TEXTURE_2D);
-    ALP.titleAlpha = 1.0;
-    cm.cullFace = 1;
-    tm.fps = 20;
-    scn_tops();
-    fontB(0, alB, -42, -42, "FONTS CHECK OK");
-    fontA(0, 1.0, -42, -36, "IMAGE CHECK OK  abc xyz 0123456789");
-    fontB(1, 1.0, -200, 0, "Large face B: The quick brown fox 42%%");
-    fontA(1, 1.0, -200, 20, "Large face A: JUMPS over {lazy} dogs!");
-    glDisable(GL_TEXTURE_2D);
-    glFinish();
-    SDL_Surface* s = SDL_CreateRGBSurface(0, 800, 600, 24, 0x0000ff, 0x00ff00, 0xff0000, 0);
-    std::vector<unsigned char> px(800 * 600 * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, 800, 600, GL_RGB, GL_UNSIGNED_BYTE, px.data());
-    long lit = 0, stray = 0;
-    for (int y = 0; y < 600; y++)
-        for (int x = 0; x < 800; x++) {
-            const unsigned char* p = &px[((599 - y) * 800 + x) * 3];
-            memcpy((unsigned char*)s->pixels + y * s->pitch + x * 3, p, 3);
-            bool on = p[0] + p[1] + p[2] > 60;
-            bool inText = y < 24 || (y >= 256 && y < 276) || (y >= 298 && y < 338) || y >= 574;
-            if (on && inText)
-                lit++;
-            else if (on)
-                stray++;
-        }
-    mkdir("artefacts", 0755);
-    EXPECT_EQ(SDL_SaveBMP(s, "artefacts/text.bmp"), 0);
-    SDL_FreeSurface(s);
-    EXPECT_GT(lit, 2000) << "text pixels are lit";
-    EXPECT_EQ(stray, 0) << "the background between the lines stays black";
 }
