@@ -10,7 +10,8 @@ bin=$build/bench/bench_frame
 work=$(mktemp -d /tmp/tess-bench.XXXXXX)
 xvfb=""
 cleanup() {
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+    # A killed Xvfb's wait fails; under set -e that would end the trap early.
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && { wait "$xvfb" 2>/dev/null || true; }
     rm -rf "$work"
     return 0
 }

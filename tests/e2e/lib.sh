@@ -29,7 +29,7 @@ start_xvfb() {
     export DISPLAY=":$(head -1 "$WORK/display")"
 }
 
-# Sanitizer builds keep Mesa's driver loaded to the end (see tests/CMakeLists.txt).
+# Leak-checked runs keep Mesa's driver loaded to the end (see tests/CMakeLists.txt).
 app_preload() {
     [ -n "${TESS_APP_PRELOAD:-}" ] && echo "LD_PRELOAD=$TESS_APP_PRELOAD ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0"
     return 0

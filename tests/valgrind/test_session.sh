@@ -8,10 +8,9 @@ start_xvfb
 e2e_user vg
 mkdir -p "$DESK"
 
-# Mesa's driver is preloaded so that its leaks keep their library's name
-# after libGL unloads it at window close, and the suppressions can tell them.
-SWRAST=$(ls /usr/lib/*/dri/swrast_dri.so | head -1)
-start_app USER="$TUSER" LD_PRELOAD="$SWRAST" valgrind --error-exitcode=99 --leak-check=full \
+# start_app preloads Mesa's driver (TESS_APP_PRELOAD), so its leaks keep
+# their library's name for the suppressions.
+start_app USER="$TUSER" valgrind --error-exitcode=99 --leak-check=full \
     --errors-for-leak-kinds=definite --show-leak-kinds=definite --num-callers=40 \
     --suppressions="$(dirname "$(readlink -f "$0")")/memcheck.supp" --gen-suppressions=all
 "$XT" wait Tessaloom 60 >/dev/null || fail "no window named Tessaloom"
