@@ -114,15 +114,16 @@ TEST_F(Draw, GlyphSheetsKeyOutBlackAndBrokenOnesLeaveAnEmptyTexture)
 TEST_F(Draw, DisplayListsHoldTheirShapesAndOnlyTheReversedStripsCull)
 {
     // Mesa's feedback drops the lines that follow a fill inside one list, so those go unchecked (-1).
-    struct { int n; const char* bounds; double area; int lines; double alpha; } table[] = {
-        {10, "0 0 42 6", 36, 0, 0.9},           {11, "-42 0 42 6", 36, 0, 0.9},
-        {12, "-3 -3 3 3", 0, 2, 0.9},           {13, "-3 -3 3 3", 0, 4, 0.9},
-        {14, "-10 -10 10 10", 0, 8, 0.9},       {20, "-78 0 42 6", 720, 0, 0.9},
-        {25, "-0.5 -0.43 0.5 0.43", 0, 6, 0.9}, {26, "-0.3 -0.26 0.3 0.26", 0.2338, -1, 0.9},
-        {30, "-390 0 -270 54", 6480, 4, 0.8},   {31, "-390 0 -270 78", 9360, 4, 0.8},
-        {33, "-390 0 -270 264", 31680, 4, 0.8}, {34, "-390 0 -270 30", 3600, 4, 0.8},
-        {35, "-390 0 -270 30", 3600, 4, 0.8},   {40, "-390 -102 -270 150", 28800, -1, 0.2},
-        {50, "-258 -258 390 276", 0, 4, 0.4},   {60, "-800 -600 800 600", 1920000, 0, 0.9},
+    // The last column is where the last primitive starts, which fixes the direction of an outline.
+    struct { int n; const char* bounds; double area; int lines; double alpha, lastX; } table[] = {
+        {10, "0 0 42 6", 36, 0, 0.9, 36},              {11, "-42 0 42 6", 36, 0, 0.9, 36},
+        {12, "-3 -3 3 3", 0, 2, 0.9, 0},               {13, "-3 -3 3 3", 0, 4, 0.9, -3},
+        {14, "-10 -10 10 10", 0, 8, 0.9, 7.07},        {20, "-78 0 42 6", 720, 0, 0.9, -78},
+        {25, "-0.5 -0.43 0.5 0.43", 0, 6, 0.9, 0.25},  {26, "-0.3 -0.26 0.3 0.26", 0.2338, -1, 0.9, -0.15},
+        {30, "-390 0 -270 54", 6480, 4, 0.8, -270},    {31, "-390 0 -270 78", 9360, 4, 0.8, -270},
+        {33, "-390 0 -270 264", 31680, 4, 0.8, -270},  {34, "-390 0 -270 30", 3600, 4, 0.8, -390},
+        {35, "-390 0 -270 30", 3600, 4, 0.8, -390},    {40, "-390 -102 -270 150", 28800, -1, 0.2, -270},
+        {50, "-258 -258 390 276", 0, 4, 0.4, -258},    {60, "-800 -600 800 600", 1920000, 0, 0.9, 800},
     };
     for (int cull = 0; cull < 2; cull++) {
         cull ? glEnable(GL_CULL_FACE) : glDisable(GL_CULL_FACE);
@@ -135,6 +136,7 @@ TEST_F(Draw, DisplayListsHoldTheirShapesAndOnlyTheReversedStripsCull)
             EXPECT_NEAR(b.area, dropped ? 0 : c.area, 1e-3) << "list " << c.n << (cull ? " culled" : "");
             EXPECT_TRUE(c.lines < 0 || b.lines == c.lines) << "list " << c.n;
             EXPECT_NEAR(prims.back().v[0].a, c.alpha, 1e-6) << "list " << c.n;
+            EXPECT_NEAR(prims.back().v[0].x, c.lastX, 0.01) << "list " << c.n;
         }
     }
     glDisable(GL_CULL_FACE);

@@ -2,6 +2,8 @@
 // and the animation phases.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "app/app.h"
 #include "tests/support/tst.h"
 
@@ -12,6 +14,22 @@ bool quits_on(Uint8 type, SDLKey key)
     ev.type = type, ev.key.keysym.sym = key;
     SDL_PushEvent(&ev);
     return QuitEvents();
+}
+
+TEST(Frame, StartUpGivesEveryRunTheSameDefaults)
+{
+    tst_reset();
+    cm.scale = 50, tm.timeH = 5, ed[0].count = 3;
+    setenv("USER", "ann", 1);
+    setenv("SDL_AUDIODRIVER", "nosuch", 1);  // the sound tests need a mixer never opened
+    snprintf(dataPassM, sizeof dataPassM, "/Users/");
+    testing::internal::CaptureStdout();
+    start();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(std::make_tuple(gm, cm.scale, cm.pane, ed[0].count, tm.timeH + tm.timeM + tm.timeS + tm.timeF),
+              std::make_tuple(0, 1800, 1, 0, 0u));
+    EXPECT_EQ(std::make_tuple(tm.framePeriod, snd.bgmVolume, snd.seVolume), std::make_tuple(50, 120, 120));
+    EXPECT_STREQ(dataPassM, "/Users/ann/Desktop/model_data.txt");
 }
 
 TEST(Frame, EscapeQAndCloseEndTheLoopOneEventAtATime)
