@@ -1,20 +1,11 @@
-// The frame loop's parts: the quit test, frame pacing and the frame counter,
-// and the animation phases.
+// The frame loop's parts: start-up defaults, the quit test, frame pacing and
+// the frame counter, and the animation phases.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
 #include "app/app.h"
 #include "tests/support/tst.h"
-
-namespace {
-bool quits_on(Uint8 type, SDLKey key)
-{
-    SDL_Event ev = {};
-    ev.type = type, ev.key.keysym.sym = key;
-    SDL_PushEvent(&ev);
-    return QuitEvents();
-}
 
 TEST(Frame, StartUpGivesEveryRunTheSameDefaults)
 {
@@ -32,6 +23,14 @@ TEST(Frame, StartUpGivesEveryRunTheSameDefaults)
     EXPECT_STREQ(dataPassM, "/Users/ann/Desktop/model_data.txt");
 }
 
+static bool quits_on(Uint8 type, SDLKey key)
+{
+    SDL_Event ev = {};
+    ev.type = type, ev.key.keysym.sym = key;
+    SDL_PushEvent(&ev);
+    return QuitEvents();
+}
+
 TEST(Frame, EscapeQAndCloseEndTheLoopOneEventAtATime)
 {
     tst_reset();
@@ -39,14 +38,11 @@ TEST(Frame, EscapeQAndCloseEndTheLoopOneEventAtATime)
     }
     EXPECT_TRUE(quits_on(SDL_KEYDOWN, SDLK_ESCAPE) && quits_on(SDL_KEYDOWN, SDLK_q) && quits_on(SDL_QUIT, SDLK_a));
     EXPECT_FALSE(quits_on(SDL_KEYUP, SDLK_ESCAPE) || quits_on(SDL_KEYDOWN, SDLK_z) || QuitEvents());
-    SDL_Event ev = {};
-    ev.type = SDL_QUIT;
-    SDL_PushEvent(&ev);
-    SDL_PushEvent(&ev);
     gm = 100;
-    EXPECT_TRUE(QuitEvents()) << "a quit request";
+    EXPECT_TRUE(quits_on(SDL_KEYDOWN, SDLK_z)) << "a quit request ends without reading the queue";
     gm = 1;
-    EXPECT_TRUE(QuitEvents() && QuitEvents()) << "the request left both events queued";
+    EXPECT_FALSE(quits_on(SDL_KEYDOWN, SDLK_ESCAPE)) << "one event a call: the z comes first";
+    EXPECT_TRUE(QuitEvents());
 }
 
 TEST(Frame, ShortFramesArePaddedTo50msAndFramesCountedEachSecond)
@@ -58,22 +54,20 @@ TEST(Frame, ShortFramesArePaddedTo50msAndFramesCountedEachSecond)
         frameLate();
         return SDL_GetTicks() - t0;
     };
-    EXPECT_GE(frame(10), 39u);
-    EXPECT_LE(frame(10), 120u) << "a loaded machine may add some";
+    const Uint32 padded = frame(10);
+    EXPECT_TRUE(padded >= 39 && padded <= 150) << padded << " ms; a loaded machine may add some";
     EXPECT_LT(frame(70), 30u) << "a long frame is not padded";
     tm.fpsStamp = tm.now, tm.fpsCount = 0;
     frame(60);
-    EXPECT_EQ(tm.fpsCount, 1);
     tm.fpsStamp = tm.now - 1000;
     frame(60);
-    EXPECT_EQ(std::make_tuple(tm.fps, tm.fpsCount), std::make_tuple(1, 0));
-    EXPECT_EQ(std::make_tuple(multiple(7, 3), multiple(-7, 3)), std::make_tuple(1, -1));
+    EXPECT_EQ(std::make_tuple(tm.fps, tm.fpsCount, multiple(-7, 3)), std::make_tuple(1, 0, -1));
 }
 
 TEST(Frame, AnimationPhases)
 {
     tst_reset();
-    double low = 1, high = 0, blinkLow = 2;
+    double low = 1, high = 0;
     int wraps = 0;
     for (int f = 0; f < 500; f++) {
         const double spin = ALP.spin, blink = ALP.blink;
@@ -81,9 +75,7 @@ TEST(Frame, AnimationPhases)
         EXPECT_TRUE(ALP.spin == spin + 1.5 || (ALP.spin == 0 && spin == 358.5)) << spin;
         EXPECT_TRUE(ALP.blink == blink - 0.0625 || (ALP.blink == 1.5 && blink < 0.0625)) << blink;
         wraps += ALP.spin == 0;
-        low = std::min(low, ALP.titleAlpha), high = std::max(high, ALP.titleAlpha), blinkLow = std::min(blinkLow, ALP.blink);
+        low = std::min(low, ALP.titleAlpha), high = std::max(high, ALP.titleAlpha);
     }
     EXPECT_EQ(std::make_tuple(low, high, wraps), std::make_tuple(0.0, 1.0, 2));
-    EXPECT_GE(blinkLow, 0.0);
 }
-}  // namespace
