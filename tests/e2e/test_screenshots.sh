@@ -1,66 +1,70 @@
-# The README's screenshots, taken of the real program: a fan of three
-# triangles built on the canvas and coloured per vertex (flat shading gives
-# each triangle the colour of its last vertex), the COLOR mode read-outs of a picked
-# vertex, the panel with its cursor and the editor; then its export. They
-# land in $TESS_BUILD/screenshots; `bash dev.sh shots` copies them to docs/.
+# The README's tour, walked through with keys: the fan of three triangles
+# round (0,0) placed with the arrows and z and seen on the canvas, coloured
+# per vertex in COLOR mode (flat shading gives each triangle the colour of its
+# last vertex), then exported from the panel. The pictures taken on the way
+# and the export land in $TESS_BUILD/screenshots; `bash dev.sh shots` copies
+# them to docs/.
 source "$(dirname "$0")/lib.sh"
-SHOTS=${TESS_BUILD:?}/screenshots
-mkdir -p "$SHOTS"
-start_xvfb
-e2e_user shots
-mkdir -p "$DESK"
-start_app USER="$TUSER"
-wait_window
+SHOTS=${TESS_BUILD:?}/screenshots && mkdir -p "$SHOTS"
+user tour && mkdir -p "$DESK"
+start_app USER="$TUSER" && wait_editor
 
-shoot() { "$XT" shot Tessaloom "$WORK/$1.bmp" && python3 "$E2E_DIR/shot.py" png "$WORK/$1.bmp" "$SHOTS/$1.png" || fail "no screenshot $1"; }
-# channel_to Up|Down: to the first or last colour channel, past either end
-channel_to() { hold "$1" 0.6; }
-# full up|down: the chosen channel to 1 or 0, more steps than the 20 it takes
-full() { hold "$([ "$1" = up ] && echo Right || echo Left)" 3; }
-# near X Y R G B: the pixel at (X, Y) from the window's centre is within 60
-# of that colour
-near() {
-    local r g b
-    read -r r g b <<<"$(pixel "$1" "$2")"
-    for d in $(( r - $3 )) $(( g - $4 )) $(( b - $5 )); do [ "${d#-}" -le 60 ] || return 1; done
+png() { shot png "$SHOTS/$1.png" || fail "no screenshot $1"; }
+# ok C WANT: colour component C (0 red, 1 green, 2 blue) of the picked
+# vertex's triangle at SPOT shows WANT, 0 or 255; exactly, once opaque
+ok() {
+    local c
+    read -ra c <<<"$(shot px $SPOT)"
+    if [ "$2" = 255 ]; then [ "${c[$1]}" -ge 250 ]; else [ "${c[$1]}" -le 5 ]; fi
+}
+# drive C WANT: holds right or left on the chosen channel until C shows WANT
+drive() {
+    local t
+    for t in 2.0 0.4 0.4 0.4 0.4; do
+        ok "$1" "$2" && return 0
+        tap "$([ "$2" = 255 ] && echo Right || echo Left)" "$t"
+    done
+    return 1
 }
 # colour X Y PX PY R G B: picks the vertex at (X, Y) and makes it opaque
-# (R, G, B), each 0 or 255, until its triangle shows that at (PX, PY). Every
-# channel is set outright, so a missed or doubled channel step is mended by
-# going over them again.
+# (R, G, B), each 0 or 255, watching its triangle at (PX, PY). Alpha is held
+# up first, past the last channel, and red (always 255) is reached past the
+# first; a stray channel step leaves a colour unreached and costs a pass.
 colour() {
-    cursor_to "$1" "$2"
+    SPOT="$3 $4"
+    seek "$1" "$2"
     tap z
     for _ in 1 2 3; do
-        channel_to Up
-        for c in "$5" "$6" "$7"; do full "$([ "$c" = 255 ] && echo up || echo down)"; step Down; done
-        channel_to Down
-        full up
-        sleep 0.2
-        near "$3" "$4" "$5" "$6" "$7" && return 0
+        tap Down 0.4; tap Right 1.5; tap Up 0.4
+        drive 0 "$5" || continue
+        run 1 Down Up; drive 1 "$6" || continue
+        run 1 Down Up; drive 2 "$7" && return 0
     done
-    fail "the triangle at $3,$4 shows $(pixel "$3" "$4"), not $5 $6 $7"
+    fail "the triangle at $3,$4 shows $(shot px "$3" "$4"), not $5 $6 $7"
 }
 
-# The fan, in DRAW mode, round its hub at the centre.
-CURSOR_AT="0 0"
-for v in "0 0" "-7 -4" "0 -8" "7 -4" "7 4"; do cursor_to $v; tap z; done
+before=$(shot px 18 -72)
+for v in "0 0" "-7 -4" "0 -8" "7 -4" "7 4"; do seek $v; tap z; done
+[ "$(shot px 18 -72 | cut -d' ' -f2)" -gt "$(cut -d' ' -f2 <<<"$before")" ] || fail "the fan's cyan did not show"
 # COLOR mode, from the panel's DESIGN MODE item.
-tap space; panel_to 7; hold Right 0.3; tap space
-# Each triangle takes its last vertex's colour. The last one yellow; its
-# read-outs show while it is picked.
+tap space; seek 7; tap Right 0.3; tap space
 colour 7 4 144 0 255 255 0
-shoot color; tap z
+png color; tap z
 colour 0 -8 18 -72 255 0 255; tap z
 # Red, not cyan: the cursor blinks through cyan and is told from the fills by it.
 colour 7 -4 102 -72 255 0 0; tap z
-# Back to DRAW mode: the panel, its cursor on DESIGN MODE, then the editor.
-tap space; panel_to 7; hold Left 0.3; sleep 0.3; shoot panel
-tap space; sleep 0.3; shoot editor
-echo "ok: screenshots in $SHOTS"
+tap space; seek 7; tap Left 0.3; sleep 0.3; png panel
+tap space; sleep 0.3; png editor
 
-tap space; panel_to 27; tap z; wait_file "$EXPORT"
+tap space; seek 27; tap z; written
 cp "$EXPORT" "$SHOTS/model_data.txt"
-[ "$(grep -cF glColor4f "$EXPORT")" -ge 5 ] || fail "no per-vertex colours in the export"
-grep -qF $'\t\tglColor4f(1.00f, 0.00f, 1.00f, 1.00f);' "$EXPORT" || fail "magenta corner not exported"
+diff <(grep -F glVertex2f "$EXPORT" | tr -d '\t') - <<'END' || fail "the export does not hold the coloured fan"
+glColor4f(0.00f, 1.00f, 1.00f, 0.30f);glVertex2f(0.f, 0.f);
+glColor4f(0.00f, 1.00f, 1.00f, 0.30f);glVertex2f(-7.f, -4.f);
+glColor4f(1.00f, 0.00f, 1.00f, 1.00f);glVertex2f(0.f, -8.f);
+glColor4f(1.00f, 0.00f, 0.00f, 1.00f);glVertex2f(7.f, -4.f);
+glColor4f(1.00f, 1.00f, 0.00f, 1.00f);glVertex2f(7.f, 4.f);
+END
+grep -qxF $'\tglDrawArrays(GL_TRIANGLE_FAN,0,5);' "$EXPORT" || fail "the export lacks the fan's draw call"
 end_ok
+echo "ok: tour walked, pictures and export in $SHOTS"
