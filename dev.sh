@@ -21,10 +21,13 @@ dev_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
 
-dev_build() {  # dir, extra cmake flags
-    local dir=$1; shift
-    cmake -S . -B "$dir" "$@" >/dev/null
-    cmake --build "$dir" -j"$(nproc)"
+dev_build() {  # dir, cmake flags..., [-- targets...]
+    local dir=$1 flags=() targets=()
+    shift
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do flags+=("$1"); shift; done
+    [ $# -gt 0 ] && shift && for t in "$@"; do targets+=(--target "$t"); done
+    cmake -S . -B "$dir" "${flags[@]}" >/dev/null
+    cmake --build "$dir" -j"$(nproc)" "${targets[@]}"
 }
 
 # Unpacks Debian's sdl12-compat into dir (not installed, so the classic SDL
@@ -44,7 +47,7 @@ dev_sdl12_compat() {
 case "${1:-}" in
 run)
     dev_packages
-    dev_build build
+    dev_build build -- tessaloom
     exec ./build/tessaloom
     ;;
 test)
@@ -52,14 +55,15 @@ test)
     dev_build build
     (cd build && ctest --output-on-failure -j2)
     # The same suite on an AddressSanitizer + UndefinedBehaviorSanitizer build.
-    dev_build build-san -DTESS_SANITIZE=ON
+    dev_build build-san -DTESS_SANITIZE=ON -- tessaloom tess_unit tess_xtool
     (cd build-san && ctest --output-on-failure -j2)
     # The end-to-end tests again on sdl12-compat, the SDL 1.2 that runs on SDL2.
     compat=$(dev_sdl12_compat build/sdl12-compat)
     LD_LIBRARY_PATH=$compat ldd build/tessaloom | grep -q "$compat/libSDL-1.2" || { echo "sdl12-compat not in use" >&2; exit 1; }
     (cd build && LD_LIBRARY_PATH=$compat ctest --output-on-failure -j2 -L e2e)
-    # Frame, start-up, export and memory figures (printed, not judged).
-    bash bench/run.sh build
+    # Frame, start-up, export and memory figures (printed, not judged), on
+    # shorter scenarios than a full run's.
+    TESS_BENCH_SECONDS=${TESS_BENCH_SECONDS:-4} bash bench/run.sh build
     ;;
 shots)
     dev_packages

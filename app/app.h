@@ -1,5 +1,5 @@
 // Application frame: start-up, the frame loop with its pacing, the animation
-// phases, shutdown and the two placement helpers every drawing Part uses.
+// phases, shutdown and the two placement helpers that all drawing code uses.
 #pragma once
 
 #include "app/records.h"

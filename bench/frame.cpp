@@ -19,7 +19,13 @@
 #include "screen/screen.h"
 
 enum { BCH_WARMUP = 50, BCH_MAX_FRAMES = 4000, BCH_EXPORTS = 30, BCH_STARTUPS = 3 };
-static const double BCH_SCENARIO_S = 12.0;  // keeps a whole run near a minute on a slow llvmpipe
+// Seconds a scenario runs: 12 keeps a whole run near a minute on a slow llvmpipe;
+// TESS_BENCH_SECONDS shortens it for a quick look.
+static double bch_scenario_s()
+{
+    const char* s = getenv("TESS_BENCH_SECONDS");
+    return s && atof(s) > 0 ? atof(s) : 12.0;
+}
 
 static double bchSamples[BCH_MAX_FRAMES];
 
@@ -104,7 +110,7 @@ static void bch_scenario(const char* name, void (*setUp)())
     for (int i = 0; i < BCH_WARMUP; i++)
         bch_frame_us();
     const size_t allocs = bchAllocs;
-    const double until = bch_now_us() + BCH_SCENARIO_S * 1e6;
+    const double until = bch_now_us() + bch_scenario_s() * 1e6;
     int n = 0;
     while (n < BCH_MAX_FRAMES && bch_now_us() < until)
         bchSamples[n++] = bch_frame_us();

@@ -1,10 +1,13 @@
 // Input: joystick and keyboard sampling, the time gates, the panel items and
-// commands, canvas editing and the joystick selection screen.
+// commands, canvas editing, the joystick selection screen, and a long random
+// session of whole editor frames (TESS_SEED replays one, TESS_FRAMES sets its length).
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "input/input.h"
+#include "screen/screen.h"
 #include "tests/support/tst.h"
 
 enum Cue { NONE, STEP, PRESS };
@@ -20,10 +23,10 @@ static Cue cue_of(void (*fn)())
 
 static void hold(int up, int down, int left, int right) { INP = InpRec{up, down, left, right, 0, 0, 0, 0}; }
 
-static void frames(int n)
+static void repeat(int n, void (*fn)())
 {
-    for (int f = 0; f < n; f++)
-        tm.now += 50, inp_editEngine();
+    for (int i = 0; i < n; i++)
+        tm.now += 50, fn();
 }
 
 struct Input : testing::Test {
@@ -33,9 +36,9 @@ struct Input : testing::Test {
 TEST_F(Input, JoystickAndKeyboardLevelsMergeIntoInp)
 {
     // hat, horizontal and vertical axis -> up, down, left, right
-    const int table[][4] = {{SDL_HAT_UP, 30000, 0, 1000},       {SDL_HAT_RIGHTUP, 0, 0, 1001},
-                            {SDL_HAT_RIGHTDOWN, 0, 0, 101},     {SDL_HAT_LEFTDOWN, 0, 0, 110},
-                            {SDL_HAT_LEFTUP, 0, 0, 1010},       {SDL_HAT_CENTERED, -30000, 30000, 110},
+    const int table[][4] = {{SDL_HAT_UP, 30000, 0, 1000},         {SDL_HAT_RIGHTUP, 0, 0, 1001},
+                            {SDL_HAT_RIGHTDOWN, 0, 0, 101},       {SDL_HAT_LEFTDOWN, 0, 0, 110},
+                            {SDL_HAT_LEFTUP, 0, 0, 1010},         {SDL_HAT_CENTERED, -30000, 30000, 110},
                             {SDL_HAT_CENTERED, 29999, -29999, 0}, {SDL_HAT_UP | SDL_HAT_DOWN, 30000, -30000, 1001}};
     for (auto& c : table) {
         inp_joy_levels(c[0], c[1], c[2], 0, 0, 0, 0);
@@ -78,69 +81,56 @@ TEST_F(Input, GatesAreStrictSurviveTheTickWrapAndClearOnRelease)
     EXPECT_EQ(std::make_pair(ed[0].count, tm.pressStamp), std::make_pair(1, 0u));
 }
 
-TEST_F(Input, HeldKeysRepeatAtTheirGatesPace)
+TEST_F(Input, HeldKeysRepeatAtTheirGatesPaceAndCGoesBeforeAAndB)
 {
     hold(0, 0, 0, 1);
     INP.btnA = INP.btnD = 1, tm.now = 1000, cm.sizeX = 30;
     int culls = 0;
     for (int f = 0, last = 0; f < 40; f++, last = cm.cullFace) {
-        frames(1);
+        repeat(1, inp_editEngine);
         culls += cm.cullFace != last;
         EXPECT_EQ(glIsEnabled(GL_CULL_FACE), cm.cullFace == 1);
     }
-    EXPECT_EQ(cm.curX, 20) << "a step every second frame";
-    EXPECT_EQ(ed[0].count, 4) << "a press every 550 ms";
+    EXPECT_EQ(std::make_tuple(cm.curX, ed[0].count, culls), std::make_tuple(20, 4, 4)) << "every 100, 550, 550 ms";
     EXPECT_EQ(ed[0].vx[0], 1) << "the direction acts before the button of the same frame";
-    EXPECT_EQ(culls, 4) << "culling switched every 550 ms";
-    INP = InpRec{};
-    frames(1);
-    EXPECT_NE(tm.cullStamp, 0u) << "the culling stamp is never cleared";
-}
-
-TEST_F(Input, ButtonCSwitchesPanesBeforeAAndB)
-{
-    ed[0].colorSel = -2, cm.selVertex = 0, tm.now = 1000;
+    ed[0].colorSel = -2, cm.selVertex = 0;
     INP = InpRec{0, 0, 0, 0, 1, 1, 1, 0};
-    inp_editEngine();
-    EXPECT_EQ(std::make_tuple(cm.pane, cm.selVertex, ed[0].colorSel, ed[0].count), std::make_tuple(0, -1, -1, 0));
-    frames(11);
-    EXPECT_EQ(cm.pane, 1) << "back to the canvas";
+    repeat(11, inp_editEngine);
+    EXPECT_EQ(std::make_tuple(cm.pane, cm.selVertex, ed[0].colorSel, ed[0].count), std::make_tuple(0, -1, -1, 4));
+    repeat(11, inp_editEngine);
+    EXPECT_EQ(std::make_pair(cm.pane, tm.cullStamp), std::make_pair(1, 2700u)) << "the culling stamp stays";
 }
 
 TEST_F(Input, PanelCursorWrapsAndEveryValueItemStepsWithinItsLimits)
 {
     cm.pane = 0;
     hold(1, 0, 0, 0);
-    EXPECT_EQ(cue_of(inp_mode0_cur), STEP);
-    EXPECT_EQ(cm.menuItem, 30);
+    EXPECT_EQ(std::make_pair(cue_of(inp_mode0_cur), cm.menuItem), std::make_pair(STEP, 30));
     hold(0, 1, 0, 0);
     inp_mode0_cur();
     EXPECT_EQ(cm.menuItem, 0);
     struct { int item, *field, step, lo, hi; } table[] = {
-        {0, &cm.scale, 50, 50, 3000},      {1, &cm.sizeX, 2, 2, 400},         {2, &cm.sizeY, 2, 2, 400},
-        {3, &cm.gridSpan, 1, 0, 100},      {4, &cm.cursorMove, 1, 1, 100},    {5, &cm.antiAlias, 1, 0, 1},
-        {6, &cm.layer, 1, 0, 5},           {7, &cm.designMode, 1, 0, 1},      {14, &ed[3].view, 1, 0, 2},
-        {19, &ed[5].drawType, 1, 0, 9},    {20, &cm.prevScale1, 5, 5, 1000},  {21, &cm.prevScale2, 5, 5, 1000},
-        {22, &cm.prevScale3, 5, 5, 1000},  {24, &snd.bgmVolume, 2, 0, 126},   {25, &snd.seVolume, 2, 0, 126},
+        {0, &cm.scale, 50, 50, 3000},     {1, &cm.sizeX, 2, 2, 400},        {2, &cm.sizeY, 2, 2, 400},
+        {3, &cm.gridSpan, 1, 0, 100},     {4, &cm.cursorMove, 1, 1, 100},   {5, &cm.antiAlias, 1, 0, 1},
+        {6, &cm.layer, 1, 0, 5},          {7, &cm.designMode, 1, 0, 1},     {14, &ed[3].view, 1, 0, 2},
+        {19, &ed[5].drawType, 1, 0, 9},   {20, &cm.prevScale1, 5, 5, 1000}, {21, &cm.prevScale2, 5, 5, 1000},
+        {22, &cm.prevScale3, 5, 5, 1000}, {24, &snd.bgmVolume, 2, 0, 126},  {25, &snd.seVolume, 2, 0, 126},
         {26, &cm.bgColor, 1, 0, 8},
     };
     for (auto& c : table) {
         cm.menuItem = c.item;
         const int start = *c.field;
         hold(0, 0, 0, 1);
-        EXPECT_EQ(cue_of(inp_mode0_cur), STEP) << "item " << c.item;
-        EXPECT_EQ(*c.field, std::min(start + c.step, c.hi)) << "item " << c.item;
-        for (int i = 0; i < 250; i++)
-            inp_mode0_cur();
+        EXPECT_EQ(std::make_pair(cue_of(inp_mode0_cur), *c.field), std::make_pair(STEP, std::min(start + c.step, c.hi)))
+            << "item " << c.item;
+        repeat(250, inp_mode0_cur);
         EXPECT_EQ(*c.field, c.hi) << "item " << c.item;
         hold(0, 0, 1, 0);
-        for (int i = 0; i < 250; i++)
-            inp_mode0_cur();
+        repeat(250, inp_mode0_cur);
         EXPECT_EQ(*c.field, c.lo) << "item " << c.item;
         *c.field = c.hi + 7;  // out of range however it got there: the next call clamps
         hold(0, 0, 0, 0);
-        EXPECT_EQ(cue_of(inp_mode0_cur), NONE);
-        EXPECT_EQ(*c.field, c.hi) << "item " << c.item;
+        EXPECT_EQ(std::make_pair(cue_of(inp_mode0_cur), *c.field), std::make_pair(NONE, c.hi)) << "item " << c.item;
     }
     EXPECT_STREQ(ed[5].modeLabel, edModeLabels[9]) << "the label follows the clamp";
 }
@@ -151,8 +141,7 @@ TEST_F(Input, PanelButtonsRunCommandsOrHandTheInputToTheCanvas)
         cm.pane = 0, cm.menuItem = item, INP = InpRec{0, 0, 0, 0, a, !a, 0, 0};
         return cue_of(inp_mode0_btm);
     };
-    EXPECT_EQ(press(13, 1), PRESS);  // layer 3's MODE
-    EXPECT_EQ(std::make_pair(cm.pane, cm.layer), std::make_pair(1, 2));
+    EXPECT_EQ(std::make_tuple(press(13, 1), cm.pane, cm.layer), std::make_tuple(PRESS, 1, 2)) << "layer 3's MODE";
     EXPECT_EQ(std::make_tuple(press(30, 1), gm), std::make_tuple(NONE, 100)) << "QUIT";
     EXPECT_EQ(std::make_tuple(press(27, 0), cm.pane), std::make_tuple(PRESS, 1)) << "B cancels to the canvas";
     // RESET ALL brings back the start-up model and settings, not the clock or volumes.
@@ -161,21 +150,17 @@ TEST_F(Input, PanelButtonsRunCommandsOrHandTheInputToTheCanvas)
     EXPECT_EQ(press(29, 1), PRESS);
     EXPECT_EQ(std::make_tuple(ed[4].count, cm.curX, cm.scale, ed[2].drawType), std::make_tuple(0, 0, 1800, 6));
     EXPECT_EQ(snd.seVolume + tm.timeM, 15u);
-    // SCREEN MODE reopens the window: the input goes to the canvas and culling is set again.
-    const int toggle = cm.winToggle;
     cm.cullFace = 1;
+    press(28, 1);  // SCREEN MODE reopens the window
+    EXPECT_TRUE(cm.pane == 1 && glIsEnabled(GL_CULL_FACE) && SDL_GetVideoSurface()->w == 800);
     press(28, 1);
-    EXPECT_TRUE(cm.pane == 1 && glIsEnabled(GL_CULL_FACE));
-    press(28, 1);
-    EXPECT_EQ(std::make_pair(cm.winToggle, SDL_GetVideoSurface()->w), std::make_pair(toggle, 800));
 }
 
 TEST_F(Input, CursorStepsDiagonallyAndWrapsAtTheModelEdges)
 {
     cm.cursorMove = 5;
     hold(1, 1, 1, 1);  // up beats down, left beats right
-    EXPECT_EQ(cue_of(inp_mode1_cur), STEP);
-    EXPECT_EQ(std::make_pair(cm.curX, cm.curY), std::make_pair(-5, -5));
+    EXPECT_EQ(std::make_tuple(cue_of(inp_mode1_cur), cm.curX, cm.curY), std::make_tuple(STEP, -5, -5));
     hold(0, 0, 0, 0);
     EXPECT_EQ(cue_of(inp_mode1_cur), NONE);
     cm.curX = 10, cm.curY = -9;
@@ -191,8 +176,7 @@ TEST_F(Input, DrawModeAppendsPicksCarriesAndRemoves)
 {
     EXPECT_EQ(cue_of(inp_mode1_B1), PRESS);
     cm.curX = 2;
-    inp_mode1_B1();
-    inp_mode1_B1();
+    inp_mode1_B1(), inp_mode1_B1();
     EXPECT_EQ(cm.selVertex, 1);
     hold(0, 0, 1, 0);
     inp_mode1_cur(), inp_mode1_cur();  // carried onto vertex 0
@@ -200,8 +184,7 @@ TEST_F(Input, DrawModeAppendsPicksCarriesAndRemoves)
     EXPECT_EQ(std::make_pair(cm.selVertex, ed[0].vx[1]), std::make_pair(-1, 0.0)) << "A drops";
     inp_mode1_B1();
     EXPECT_EQ(cm.selVertex, 1) << "the later of two vertices on one spot";
-    EXPECT_EQ(cue_of(inp_mode1_B2), PRESS);
-    EXPECT_EQ(std::make_pair(cm.selVertex, ed[0].count), std::make_pair(-1, 2)) << "B drops";
+    EXPECT_EQ(std::make_tuple(cue_of(inp_mode1_B2), cm.selVertex, ed[0].count), std::make_tuple(PRESS, -1, 2));
     inp_mode1_B2(), inp_mode1_B2(), inp_mode1_B2();
     EXPECT_EQ(ed[0].count, 0);
     ed[0].count = ED_MAXVERT, cm.curY = 9;
@@ -214,29 +197,22 @@ TEST_F(Input, ColorModeTunesTheLayerOrOneVertex)
     cm.designMode = 1;
     tst_put(0, 3, 0);
     inp_mode1_B1();  // empty ground: the layer colour
-    EXPECT_EQ(ed[0].colorSel, -2);
     hold(0, 1, 0, 0);
-    for (int i = 0; i < 5; i++)
-        inp_mode1_cur();
+    repeat(5, inp_mode1_cur);
     hold(0, 0, 1, 0);
     EXPECT_EQ(cue_of(inp_mode1_cur), STEP);
-    EXPECT_EQ(std::make_pair(cm.colorChannel, std::round(ed[0].a * 100)), std::make_pair(3, 25.0));
-    for (int i = 0; i < 9; i++)
-        inp_mode1_cur();
+    EXPECT_EQ(std::make_tuple(ed[0].colorSel, cm.colorChannel, std::round(ed[0].a * 100)), std::make_tuple(-2, 3, 25.0));
+    repeat(9, inp_mode1_cur);
     EXPECT_EQ(std::make_pair(ed[0].a, cm.curX), std::make_pair(0.0, 0)) << "clamped, and the cursor stays";
-    EXPECT_EQ(cue_of(inp_mode1_B2), PRESS);
-    EXPECT_EQ(ed[0].colorSel, -1);
+    EXPECT_EQ(std::make_pair(cue_of(inp_mode1_B2), ed[0].colorSel), std::make_pair(PRESS, -1));
     hold(0, 0, 0, 1);
-    for (int i = 0; i < 3; i++)
-        inp_mode1_cur();
+    repeat(3, inp_mode1_cur);
     inp_mode1_B1();  // on vertex 0: per-vertex colours from now on
     EXPECT_EQ(std::make_pair(cm.selVertex, ed[0].colorSel), std::make_pair(0, 0));
     hold(1, 0, 0, 0);
-    for (int i = 0; i < 3; i++)
-        inp_mode1_cur();
+    repeat(3, inp_mode1_cur);
     hold(0, 0, 0, 1);
-    for (int i = 0; i < 30; i++)
-        inp_mode1_cur();
+    repeat(30, inp_mode1_cur);
     EXPECT_EQ(std::make_pair(ed[0].vr[0], ed[0].vg[0] + ed[0].va[0] + ed[0].r), std::make_pair(1.0, 1.3));
     inp_mode1_B1();
     EXPECT_EQ(std::make_pair(cm.selVertex, ed[0].colorSel), std::make_pair(-1, 0)) << "per-vertex colours stay";
@@ -248,14 +224,46 @@ TEST_F(Input, SelectionScreenWaitsForZWithTwoJoysticksAndStepsOnceASecond)
     inp_selecter();
     EXPECT_EQ(std::make_pair(gm, tm.pressStamp), std::make_pair(1, 5u)) << "no choice to make";
     joyNum = 2, gm = 0, KEY.down = 1;
-    for (int f = 0; f < 45; f++)
-        tm.now += 50, inp_selecter();
+    repeat(45, inp_selecter);
     EXPECT_EQ(std::make_pair(gm, useJ), std::make_pair(0, 0)) << "two steps in 2.25 s, wrapped";
     KEY = InpRec{1, 0, 0, 0, 0, 0, 0, 0};
-    tm.now += 1001;
-    inp_selecter();
-    EXPECT_EQ(useJ, 1) << "up from 0 wraps to the last";
+    tm.now += 951;
+    repeat(1, inp_selecter);
     KEY.btnA = 1;
     inp_selecter();
-    EXPECT_EQ(gm, 1);
+    EXPECT_EQ(std::make_pair(gm, useJ), std::make_pair(1, 1)) << "up from 0 wraps to the last; z starts";
+}
+
+static bool unit(double v) { return v >= 0 && v <= 1; }
+
+TEST(Monkey, RandomSessionKeepsEveryRecordInRange)
+{
+    const char* seedText = getenv("TESS_SEED");
+    const unsigned seed = seedText ? (unsigned)atol(seedText) : std::random_device{}();
+    const int frames = getenv("TESS_FRAMES") ? atoi(getenv("TESS_FRAMES")) : 20000;
+    SCOPED_TRACE("TESS_SEED=" + std::to_string(seed));
+    std::mt19937 rng(seed);
+    tst_reset();
+    snprintf(dataPassM, sizeof dataPassM, "/tmp/tess-monkey-%d.txt", (int)getpid());
+    testing::internal::CaptureStdout();
+    for (int f = 0; f < frames && !HasFailure(); f++) {
+        for (int k = 0; k < 8; k++)  // directions often, the pane switch seldom, the slow SCREEN MODE seldom
+            (&INP.up)[k] = rng() % 100 < (k < 4 ? 30u : k == 6 ? 2u : 8u) && !(k == 4 && cm.menuItem == 28 && rng() % 20);
+        tm.now += rng() % 8 ? 50 : rng() % 2000;
+        editerSet();
+        gm = 1;  // QUIT ends nothing here
+        const EdLayer& c = ed[cm.layer];
+        EXPECT_TRUE(cm.layer >= 0 && cm.layer < ED_LAYERS && (cm.pane == 0 || cm.pane == 1) && cm.menuItem >= 0 &&
+                    cm.menuItem <= 30 && cm.colorChannel >= 0 && cm.colorChannel <= 3);
+        EXPECT_TRUE(cm.selVertex >= -1 && cm.selVertex < c.count && std::abs(cm.curX) <= cm.sizeX &&
+                    std::abs(cm.curY) <= cm.sizeY) << cm.selVertex << " " << cm.curX << "," << cm.curY;
+        for (const EdLayer& l : ed)
+            EXPECT_TRUE(l.count >= 0 && l.count <= ED_MAXVERT && l.view >= 0 && l.view <= 2 && l.colorSel >= -2 &&
+                        l.drawType >= 0 && l.drawType <= 9 && l.modeLabel == edModeLabels[l.drawType] &&
+                        unit(l.r) && unit(l.g) && unit(l.b) && unit(l.a));
+        const int v = std::max(cm.selVertex, 0);
+        EXPECT_TRUE(unit(c.vr[v]) && unit(c.vg[v]) && unit(c.vb[v]) && unit(c.va[v])) << "frame " << f;
+    }
+    testing::internal::GetCapturedStdout();
+    remove(dataPassM);
 }
