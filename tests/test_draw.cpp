@@ -216,7 +216,7 @@ TEST_F(Draw, ModelInSixPlacementsInItsViewsAndColoursUnderTheMarkers)
 
 TEST_F(Draw, DefaultFrameText)
 {
-    ALP.blink = 0.75, ALP.titleAlpha = 0.25;
+    ALP.blink = 0.75, ALP.titleAlpha = 0.25, ed[5].view = 0;
     const auto lines = frame_text();
     const std::string version = "VERSION 1.3b" + std::string(90, '_');
     for (const std::string& want : std::vector<std::string>{
@@ -224,7 +224,7 @@ TEST_F(Draw, DefaultFrameText)
              "-384,-246 0.5:SIZE X     :  24px", "-384,-240 0.5:SIZE Y     :  24px", "-384,-234 0.5:GRID SPAN  :   6px",
              "-384,-228 0.5:CURSOR MOVE:   1px", "-384,-222 0.5:ANTI-ALIAS :   OFF", "-384,-216 0.5:LAYER      :     1",
              "-384,-210 0.5:DESIGN MODE:  DRAW", "-390,-198 0.5:LAYER_______________", "-390,-192 0.5:1.VIEW      :  FILL",
-             "-390,-186 0.5: MODE: TRIANGLE_FAN", "-390,-132 0.5:6.VIEW      :  FILL", "-390,-126 0.5: MODE: TRIANGLE_FAN",
+             "-390,-186 0.5: MODE: TRIANGLE_FAN", "-390,-132 0.5:6.VIEW      :   OFF", "-390,-126 0.5: MODE: TRIANGLE_FAN",
              "-390,-114 0.5:PREVIEW_____________", "-384,-108 0.5:SCALE      :   50%", "-384,-42 0.5:SCALE      :  100%",
              "-384,24 0.5:SCALE      :  400%", "-390,216 0.5:BACKGROUND__________", "-384,222 0.5:BGM NUMBER :   OFF",
              "-384,228 0.5:BGM VOLUME :   120", "-384,234 0.5:SE  VOLUME :   120", "-384,240 0.5:COLOR      :     0",
@@ -254,7 +254,7 @@ TEST_F(Draw, CursorLabelAndColourReadOuts)
         {1, 0, -1, -2, 1, {"104,-20 0.75:ALL COLOR ?", "104,-14 0.5: R:0.00", "104,-8 0.75: G:1.00",
                            "104,-2 0.5: B:1.00", "104,4 0.5: A:0.30"}, {"104,-20 0.5:ALL COLOR ?"}},
         {1, 1, -1, -1, 0, {"104,-20 0.5:No.1 VERTEX COLOR ?", "104,-20 0.75:No.1 VERTEX COLOR ?"}, {}},
-        {1, 1, 0, 0, 3, {"104,-20 0.75:No.1 VERTEX COLOR", "104,-14 0.5: R:0.25", "104,4 0.75: A:0.30"},
+        {1, 1, 0, 0, 0, {"104,-20 0.75:No.1 VERTEX COLOR", "104,-14 0.75: R:0.25", "104,4 0.5: A:0.30"},
          {"104,-20 0.5:No.1 VERTEX COLOR"}},
     };
     for (auto& c : table) {
@@ -268,9 +268,13 @@ TEST_F(Draw, CursorLabelAndColourReadOuts)
         for (auto& l : c.hasNot)
             EXPECT_FALSE(tst_has(lines, l)) << l;
     }
-    cm.pane = 0;
-    EXPECT_FALSE(tst_has(tst_lines(tst_feedback([] { scn_B_screen(0.75, -390, -276); })), "104,-20 0.75:No.1"))
-        << "nothing lit while the panel has the input";
+    cm.selVertex = 300;  // out of the arrays' range: no read-outs
+    auto lines = tst_lines(tst_feedback([] { scn_B_screen(0.75, -390, -276); }));
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](auto& l) { return l.find(": R:") != l.npos; }), 0);
+    cm.pane = 0, cm.selVertex = -1;
+    lines = tst_lines(tst_feedback([] { scn_B_screen(0.75, -390, -276); }));
+    EXPECT_FALSE(tst_has(lines, "104,-20 0.75:No.1 VERTEX COLOR ?")) << "nothing lit while the panel has the input";
+    EXPECT_TRUE(tst_has(lines, "104,-20 0.5:No.1 VERTEX COLOR ?"));
 }
 
 TEST_F(Draw, CanvasCursorShapes)

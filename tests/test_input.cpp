@@ -141,7 +141,10 @@ TEST_F(Input, PanelButtonsRunCommandsOrHandTheInputToTheCanvas)
         cm.pane = 0, cm.menuItem = item, INP = InpRec{0, 0, 0, 0, a, !a, 0, 0};
         return cue_of(inp_mode0_btm);
     };
-    EXPECT_EQ(std::make_tuple(press(13, 1), cm.pane, cm.layer), std::make_tuple(PRESS, 1, 2)) << "layer 3's MODE";
+    cm.pane = 0, cm.menuItem = 13, INP.btnA = 1, tm.now = 1000;  // layer 3's MODE, through the press gate
+    inp_editEngine();
+    EXPECT_EQ(std::make_tuple(cm.pane, cm.layer, tm.pressStamp), std::make_tuple(1, 2, 1000u));
+    EXPECT_EQ(std::make_tuple(press(2, 1), cm.pane, cm.layer), std::make_tuple(PRESS, 1, 2)) << "any other item";
     EXPECT_EQ(std::make_tuple(press(30, 1), gm), std::make_tuple(NONE, 100)) << "QUIT";
     EXPECT_EQ(std::make_tuple(press(27, 0), cm.pane), std::make_tuple(PRESS, 1)) << "B cancels to the canvas";
     // RESET ALL brings back the start-up model and settings, not the clock or volumes.
