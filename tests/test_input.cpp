@@ -241,9 +241,8 @@ static bool unit(double v) { return v >= 0 && v <= 1; }
 
 TEST(Monkey, RandomSessionKeepsEveryRecordInRange)
 {
-    const char* seedText = getenv("TESS_SEED");
-    const unsigned seed = seedText ? (unsigned)atol(seedText) : std::random_device{}();
-    const int frames = getenv("TESS_FRAMES") ? atoi(getenv("TESS_FRAMES")) : 20000;
+    const unsigned seed = tst_seed();
+    const int frames = tst_env("TESS_FRAMES", 20000);
     SCOPED_TRACE("TESS_SEED=" + std::to_string(seed));
     std::mt19937 rng(seed);
     tst_reset();

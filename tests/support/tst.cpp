@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "app/app.h"
 #include "tests/support/tst.h"
@@ -20,7 +21,8 @@ struct TstWindow : testing::Environment {
         init_common();
         init_win(&cm.winToggle);
     }
-    void TearDown() override { SDL_Quit(); }
+    // No SDL_Quit: libGL would unload Mesa's driver before the leak check, and
+    // the driver's leaks would lose the names their suppressions go by.
 };
 static testing::Environment* const tstWindow = testing::AddGlobalTestEnvironment(new TstWindow);
 static std::vector<GLfloat> tstBuf(1 << 22);
@@ -113,6 +115,18 @@ void tst_put(int layer, double x, double y)
     EdLayer& l = ed[layer];
     l.vx[l.count] = x, l.vy[l.count] = y;
     l.count++;
+}
+
+unsigned tst_seed()
+{
+    const char* s = getenv("TESS_SEED");
+    return s ? (unsigned)atol(s) : std::random_device{}();
+}
+
+int tst_env(const char* name, int fallback)
+{
+    const char* s = getenv(name);
+    return s ? atoi(s) : fallback;
 }
 
 std::string tst_slurp(const std::string& path)
