@@ -2,10 +2,13 @@
 # xvfb.sh COMMAND...: runs COMMAND on a private Xvfb, stopped by its pid after.
 set -u
 d=$(mktemp)
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$d" 2>/dev/null &
+# -noreset: a server resetting after its last client leaves refuses the next for a moment.
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$d" 2>/dev/null &
 x=$!
 for _ in $(seq 200); do [ -s "$d" ] && break; sleep 0.05; done
-DISPLAY=:$(head -1 "$d") "$@"
+export DISPLAY=:$(head -1 "$d")
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+"$@"
 rc=$?
 kill "$x" && wait "$x" 2>/dev/null
 rm -f "$d"
