@@ -1,26 +1,19 @@
-# Shared helpers for the end-to-end tests: a private Xvfb and the real program
-# stopped by their pids, keys held long enough for the 50 ms frame and the
+# Shared helpers for the end-to-end tests, run on the private Xvfb of
+# tests/xvfb.sh: the real program stopped by its pid, keys held long enough for the 50 ms frame and the
 # input gates, and a short session proving the editor usable.
 set -euo pipefail
 BIN=$(readlink -f "$1") E2E=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")") XT=${TESS_XTOOL:?}
-WORK=$(mktemp -d /tmp/tess-e2e.XXXXXX) XVFB="" APP="" USERS=()
+WORK=$(mktemp -d /tmp/tess-e2e.XXXXXX) APP="" USERS=()
 cleanup() {
-    # SDL turns SIGTERM into a quit event that a stuck program never reads;
-    # Xvfb removes its lock files on it. A killed process's wait fails, and
-    # under set -e that would end the trap early.
+    # SDL turns SIGTERM into a quit event that a stuck program never reads.
+    # A killed process's wait fails, and under set -e that would end the trap early.
     [ -z "$APP" ] || { kill -KILL "$APP" 2>/dev/null || true; wait "$APP" 2>/dev/null || true; }
-    [ -z "$XVFB" ] || { kill "$XVFB" 2>/dev/null || true; wait "$XVFB" 2>/dev/null || true; }
     rm -rf "$WORK" "${USERS[@]}"
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; tail -n +1 "$WORK/out" "$WORK/err" >&2 2>/dev/null; exit 1; }
 
-# No reset when the last client leaves: a program started then could not connect.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$WORK/display" 2>/dev/null &
-XVFB=$!
-for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
-[ -s "$WORK/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$WORK/display")"
+[ -n "${DISPLAY:-}" ] || fail "no DISPLAY: run through tests/xvfb.sh"
 
 # start_app [env assignments or wrapper...]: the program from an unrelated
 # folder, output in $WORK/out and err. Leak-checked runs keep Mesa's driver
