@@ -2,12 +2,11 @@
 # Set up a Debian 12 machine, build Tessaloom and run it or its test suite.
 #   bash dev.sh run    install what is missing, build, start the editor
 #   bash dev.sh test   install what is missing, build, run every test
-#   bash dev.sh shots  retake the README's screenshots into docs/
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
 PACKAGES=(cmake g++ make pkg-config libsdl1.2-dev libsdl-mixer1.2-dev libgl1-mesa-dev
-          libgl1-mesa-dri libx11-dev libgtest-dev libbenchmark-dev xvfb xdotool x11-utils valgrind libsdl2-2.0-0)
+          libgl1-mesa-dri libgtest-dev libbenchmark-dev xvfb xdotool x11-utils x11-apps valgrind libsdl2-2.0-0)
 
 dev_packages() {
     local missing=()
@@ -55,7 +54,7 @@ test)
     dev_build build
     (cd build && ctest --output-on-failure -j2)
     # The same suite on an AddressSanitizer + UndefinedBehaviorSanitizer build.
-    dev_build build-san -DTESS_SANITIZE=ON -- tessaloom tess_unit tess_xtool
+    dev_build build-san -DTESS_SANITIZE=ON -- tessaloom tess_unit
     (cd build-san && ctest --output-on-failure -j2)
     # The end-to-end tests again on sdl12-compat, the SDL 1.2 that runs on SDL2.
     compat=$(dev_sdl12_compat build/sdl12-compat)
@@ -65,15 +64,8 @@ test)
     # shorter scenarios than a full run's.
     TESS_BENCH_SECONDS=${TESS_BENCH_SECONDS:-4} bash bench/run.sh build
     ;;
-shots)
-    dev_packages
-    dev_build build
-    (cd build && ctest --output-on-failure -R e2e_test_screenshots)
-    mkdir -p docs
-    cp build/screenshots/*.png build/screenshots/model_data.txt docs/
-    ;;
 *)
-    echo "usage: bash dev.sh run|test|shots" >&2
+    echo "usage: bash dev.sh run|test" >&2
     exit 2
     ;;
 esac

@@ -16,43 +16,31 @@ struct Draw : testing::Test {
     void SetUp() override { tst_reset(); }
 };
 
-// Bounds, line count and filled area (each polygon's own, so the winding counts not).
+// Bounds ("x0 y0 x1 y1" to 0.01), filled area (each polygon's own, so the winding counts not) and lines.
 struct Box {
-    double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9, area = 0;
-    int lines = 0;
-    std::string bounds() const
-    {
-        char out[64];
-        auto r = [](double v) { return std::round(v * 100) / 100 + 0.0; };
-        snprintf(out, sizeof out, "%g %g %g %g", r(x0), r(y0), r(x1), r(y1));
-        return out;
-    }
+    double x0, y0, x1, y1, area;
+    int lines;
+    std::string bounds;
 };
 
 static Box box_of(const std::vector<TstPrim>& prims)
 {
-    Box b;
+    Box b{1e9, 1e9, -1e9, -1e9, 0, 0, ""};
     for (const TstPrim& p : prims) {
         double a = 0;
         for (size_t i = 0; i < p.v.size(); i++) {
             const TstVert &u = p.v[i], &w = p.v[(i + 1) % p.v.size()];
-            b.x0 = std::min(b.x0, u.x), b.y0 = std::min(b.y0, u.y), b.x1 = std::max(b.x1, u.x);
-            b.y1 = std::max(b.y1, u.y), a += u.x * w.y - w.x * u.y;
+            b.x0 = std::min(b.x0, u.x), b.y0 = std::min(b.y0, u.y), b.x1 = std::max(b.x1, u.x), b.y1 = std::max(b.y1, u.y);
+            a += u.x * w.y - w.x * u.y;
         }
-        b.lines += p.kind == GL_LINE_TOKEN;
-        b.area += p.kind == GL_POLYGON_TOKEN ? std::fabs(a) / 2 : 0;
+        b.lines += p.kind == GL_LINE_TOKEN, b.area += p.kind == GL_POLYGON_TOKEN ? std::fabs(a) / 2 : 0;
     }
+    char text[64];
+    auto r = [](double v) { return std::round(v * 100) / 100 + 0.0; };
+    snprintf(text, sizeof text, "%g %g %g %g", r(b.x0), r(b.y0), r(b.x1), r(b.y1));
+    b.bounds = text;
     return b;
 }
-
-// The bounds of the last four primitives drawn: a section box's outline or the canvas frame.
-static std::string last_outline(void (*draw)())
-{
-    auto prims = tst_feedback(draw);
-    return box_of({prims.end() - 4, prims.end()}).bounds();
-}
-
-static std::vector<std::string> frame_text() { return tst_lines(tst_feedback(scn_sets)); }
 
 // The texels of the texture createTex makes of path, and its side.
 static std::vector<unsigned char> sheet(const char* path, GLint& w)
@@ -79,7 +67,7 @@ TEST_F(Draw, TextInBothSizesIsCutAt255AndNamesEveryByte)
     EXPECT_EQ(tst_lines(text), (std::vector<std::string>{"10,20 0.5:A7z\xC1", "-4,0 0.25:ab",
                                                           "0,30 1:" + longText.substr(0, 255)}));
     text.erase(std::remove_if(text.begin(), text.end(), [](auto& p) { return p.v[0].a != 0.25f; }), text.end());
-    EXPECT_EQ(box_of(text).bounds(), "-4 0 24 16") << "16-pixel squares 12 apart";
+    EXPECT_EQ(box_of(text).bounds, "-4 0 24 16") << "16-pixel squares 12 apart";
 }
 
 TEST_F(Draw, GlyphSheetsKeyOutBlackAndBrokenOnesLeaveAnEmptyTexture)
@@ -121,7 +109,7 @@ TEST_F(Draw, DisplayListsHoldTheirShapesAndOnlyTheReversedStripsCull)
             auto prims = tst_feedback([&] { resetGL(0, 0), glColor4d(0.1, 0.2, 0.3, 0.9), glCallList(c.n); });
             const Box b = box_of(prims);
             const bool dropped = cull && (c.n == 31 || c.n == 33);
-            EXPECT_TRUE(dropped || b.bounds() == c.bounds) << "list " << c.n << ": " << b.bounds();
+            EXPECT_TRUE(dropped || b.bounds == c.bounds) << "list " << c.n << ": " << b.bounds;
             EXPECT_NEAR(b.area, dropped ? 0 : c.area, 1e-3) << "list " << c.n << (cull ? " culled" : "");
             EXPECT_TRUE(c.lines < 0 || b.lines == c.lines) << "list " << c.n;
             EXPECT_NEAR(prims.back().v[0].a, c.alpha, 1e-6) << "list " << c.n;
@@ -159,14 +147,15 @@ TEST_F(Draw, CanvasBackgroundModelAreaGridAndSectionHighlight)
     EXPECT_EQ(lines(6), std::make_pair(4 * 199, 4 * 1000)) << "grid lines every span brighter";
     EXPECT_EQ(lines(1), std::make_pair(4 * 1199, 0));
     EXPECT_EQ(lines(0).first + lines(0).second, 0) << "no grid";
-    const char* boxes[5] = {"-390 -258 -270 -204", "-390 -198 -270 -120", "-390 -114 -270 150",
-                            "-390 216 -270 246", "-390 252 -270 282"};
-    for (int k = 0; k < 31; k++) {
-        cm.pane = 0, cm.menuItem = k;
-        EXPECT_EQ(last_outline(edit_backs), boxes[(k > 7) + (k > 19) + (k > 22) + (k > 26)]) << "item " << k;
+    // The last four primitives outline the current item's section, or the canvas.
+    const char* boxes[6] = {"-390 -258 -270 -204", "-390 -198 -270 -120", "-390 -114 -270 150",
+                            "-390 216 -270 246",   "-390 252 -270 282",   "-258 -258 390 276"};
+    for (int k = 0; k < 32; k++) {
+        cm.pane = k == 31, cm.menuItem = k % 31;
+        auto prims = tst_feedback(edit_backs);
+        EXPECT_EQ(box_of({prims.end() - 4, prims.end()}).bounds, boxes[k == 31 ? 5 : (k > 7) + (k > 19) + (k > 22) + (k > 26)])
+            << "item " << k;
     }
-    cm.pane = 1;
-    EXPECT_EQ(last_outline(edit_backs), "-258 -258 390 276") << "the canvas frame";
 }
 
 TEST_F(Draw, ModelInSixPlacementsInItsViewsAndColoursUnderTheMarkers)
@@ -217,125 +206,101 @@ TEST_F(Draw, ModelInSixPlacementsInItsViewsAndColoursUnderTheMarkers)
 TEST_F(Draw, DefaultFrameText)
 {
     ALP.blink = 0.75, ALP.titleAlpha = 0.25, ed[5].view = 0;
-    const auto lines = frame_text();
+    const auto lines = tst_lines(tst_feedback(scn_sets));
     const std::string version = "VERSION 1.3b" + std::string(90, '_');
+    // The panel's titles and the values the cursor test lights are left to it.
     for (const std::string& want : std::vector<std::string>{
-             "-390,-276 0.5:SETTING___", "-390,-258 0.5:GLOBAL______________", "-384,-252 0.5:SCALE      : 1800%",
              "-384,-246 0.5:SIZE X     :  24px", "-384,-240 0.5:SIZE Y     :  24px", "-384,-234 0.5:GRID SPAN  :   6px",
              "-384,-228 0.5:CURSOR MOVE:   1px", "-384,-222 0.5:ANTI-ALIAS :   OFF", "-384,-216 0.5:LAYER      :     1",
-             "-384,-210 0.5:DESIGN MODE:  DRAW", "-390,-198 0.5:LAYER_______________", "-390,-192 0.5:1.VIEW      :  FILL",
-             "-390,-186 0.5: MODE: TRIANGLE_FAN", "-390,-132 0.5:6.VIEW      :   OFF", "-390,-126 0.5: MODE: TRIANGLE_FAN",
-             "-390,-114 0.5:PREVIEW_____________", "-384,-108 0.5:SCALE      :   50%", "-384,-42 0.5:SCALE      :  100%",
-             "-384,24 0.5:SCALE      :  400%", "-390,216 0.5:BACKGROUND__________", "-384,222 0.5:BGM NUMBER :   OFF",
-             "-384,228 0.5:BGM VOLUME :   120", "-384,234 0.5:SE  VOLUME :   120", "-384,240 0.5:COLOR      :     0",
-             "-390,252 0.5:OTHER_______________", "-384,258 0.5:EXPORT TO TEXT", "-384,264 0.5:SCREEN MODE",
-             "-384,270 0.5:RESET ALL", "-384,276 0.5:QUIT", "-258,-258 0.5:CURRENT LAYER:1", "-258,-258 1:CURRENT LAYER:1",
+             "-390,-186 0.5: MODE: TRIANGLE_FAN", "-390,-132 0.5:6.VIEW      :   OFF", "-384,-42 0.5:SCALE      :  100%",
+             "-384,228 0.5:BGM VOLUME :   120", "-384,234 0.5:SE  VOLUME :   120", "-384,264 0.5:SCREEN MODE",
+             "-384,270 0.5:RESET ALL", "-258,-258 0.5:CURRENT LAYER:1", "-258,-258 1:CURRENT LAYER:1",
              "-258,-252 0.5:VIEW MODE: FILL", "-258,-246 1:VERTEX:   0/256", "-156,-228 0.4:X:-12,Y:-12",
              "276,-228 0.4:X:12,Y:-12", "-156,228 0.4:X:-12,Y:12", "276,228 0.4:X:12,Y:12", "68,-2 0.5:No.1",
-             "68,-2 0.75:No.1", "68,4 0.5:X:0,Y:0", "234,-282 0.5:MODELLING TIME:00'00", "356,-282 0.5:'00'01", "-390,-294 0.5:Tessaloom", "-390,-294 0.25:Tessaloom",
-             "-222,-294 0.5:" + version, "-390,282 0.5:" + std::string(130, '_'), "336,288 0.5:FPS: 0/20",
+             "68,-2 0.75:No.1", "68,4 0.5:X:0,Y:0", "234,-282 0.5:MODELLING TIME:00'00", "356,-282 0.5:'00'01",
+             "-390,-294 0.5:Tessaloom", "-390,-294 0.25:Tessaloom", "-222,-294 0.5:" + version,
+             "-390,282 0.5:" + std::string(130, '_'), "336,288 0.5:FPS: 0/20",
              "-390,288 0.5:Tessaloom VERSION 1.3b (C) the Tessaloom authors"})
         EXPECT_TRUE(tst_has(lines, want)) << want;
     EXPECT_FALSE(tst_has(lines, "336,276 1:CULL_FACE"));
     cm.cullFace = 1, tm.fps = 20;
-    const auto culled = frame_text();
+    const auto culled = tst_lines(tst_feedback(scn_sets));
     EXPECT_TRUE(tst_has(culled, "336,276 1:CULL_FACE") && tst_has(culled, "336,288 0.5:FPS:20/20"));
+}
+
+// The label beside the cursor at (104, -20) and its read-outs, each "y alpha:text";
+// the highlight face (0.75) marks what the next key acts on.
+static std::string label_lines()
+{
+    std::string out;
+    for (const std::string& l : tst_lines(tst_feedback([] { scn_B_screen(0.75, -390, -276); })))
+        out += l.rfind("104,", 0) == 0 ? l.substr(4) + "|" : "";
+    return out;
 }
 
 TEST_F(Draw, CursorLabelAndColourReadOuts)
 {
-    ALP.blink = 0.75;
-    cm.curX = 2, cm.curY = -1;  // the label stands at (104, -20)
-    struct { int mode, count, sel, colorSel, channel; std::vector<std::string> has, hasNot; } table[] = {
-        {0, 0, -1, -1, 0, {"104,-20 0.5:No.1", "104,-20 0.75:No.1", "104,-14 0.5:X:2,Y:-1"}, {}},
-        {0, 1, -1, -1, 0, {"104,-20 0.5:No.1 MOVE ?", "104,-20 0.75:No.1 MOVE ?"}, {}},
-        {0, 1, 0, -1, 0, {"104,-20 0.75:No.1 MOVE"}, {}},
-        {1, 0, -1, -1, 0, {"104,-20 0.5:ALL COLOR ?", "104,-20 0.75:ALL COLOR ?"}, {"104,-14 0.5:X:2,Y:-1"}},
-        {1, 0, -1, -2, 1, {"104,-20 0.75:ALL COLOR ?", "104,-14 0.5: R:0.00", "104,-8 0.75: G:1.00",
-                           "104,-2 0.5: B:1.00", "104,4 0.5: A:0.30"}, {"104,-20 0.5:ALL COLOR ?"}},
-        {1, 1, -1, -1, 0, {"104,-20 0.5:No.1 VERTEX COLOR ?", "104,-20 0.75:No.1 VERTEX COLOR ?"}, {}},
-        {1, 1, 0, 0, 0, {"104,-20 0.75:No.1 VERTEX COLOR", "104,-14 0.75: R:0.25", "104,4 0.5: A:0.30"},
-         {"104,-20 0.5:No.1 VERTEX COLOR"}},
+    struct { int mode, count, sel, colorSel, channel; const char* lines; } table[] = {
+        {0, 0, -1, -1, 0, "-20 0.5:No.1|-14 0.5:X:2,Y:-1|-20 0.75:No.1|"},
+        {0, 1, -1, -1, 0, "-20 0.5:No.1 MOVE ?|-14 0.5:X:2,Y:-1|-20 0.75:No.1 MOVE ?|"},
+        {0, 1, 0, -1, 0, "-20 0.5:No.1 MOVE|-14 0.5:X:2,Y:-1|-20 0.75:No.1 MOVE|"},
+        {1, 0, -1, -1, 0, "-20 0.5:ALL COLOR ?|-20 0.75:ALL COLOR ?|"},
+        {1, 0, -1, -2, 1, "-20 0.75:ALL COLOR ?|-14 0.5: R:0.00|-8 0.5: G:1.00|-2 0.5: B:1.00|4 0.5: A:0.30|-8 0.75: G:1.00|"},
+        {1, 1, -1, -1, 0, "-20 0.5:No.1 VERTEX COLOR ?|-20 0.75:No.1 VERTEX COLOR ?|"},
+        {1, 1, 0, 0, 0, "-20 0.75:No.1 VERTEX COLOR|-14 0.5: R:0.25|-8 0.5: G:1.00|-2 0.5: B:1.00|4 0.5: A:0.30|-14 0.75: R:0.25|"},
     };
     for (auto& c : table) {
         tst_reset();
-        cm.curX = 2, cm.curY = -1, ed[0].vr[0] = 0.25;
+        ALP.blink = 0.75, cm.curX = ed[0].vx[0] = 2, cm.curY = ed[0].vy[0] = -1, ed[0].vr[0] = 0.25;
         cm.designMode = c.mode, ed[0].count = c.count, cm.selVertex = c.sel, ed[0].colorSel = c.colorSel;
-        cm.colorChannel = c.channel, ed[0].vx[0] = 2, ed[0].vy[0] = -1;
-        const auto lines = tst_lines(tst_feedback([] { scn_B_screen(0.75, -390, -276); }));
-        for (auto& l : c.has)
-            EXPECT_TRUE(tst_has(lines, l)) << l;
-        for (auto& l : c.hasNot)
-            EXPECT_FALSE(tst_has(lines, l)) << l;
+        cm.colorChannel = c.channel;
+        EXPECT_EQ(label_lines(), c.lines);
     }
     cm.selVertex = 300;  // out of the arrays' range: no read-outs
-    auto lines = tst_lines(tst_feedback([] { scn_B_screen(0.75, -390, -276); }));
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](auto& l) { return l.find(": R:") != l.npos; }), 0);
+    EXPECT_EQ(label_lines(), "-20 0.75:No.1 VERTEX COLOR|");
     cm.pane = 0, cm.selVertex = -1;
-    lines = tst_lines(tst_feedback([] { scn_B_screen(0.75, -390, -276); }));
-    EXPECT_FALSE(tst_has(lines, "104,-20 0.75:No.1 VERTEX COLOR ?")) << "nothing lit while the panel has the input";
-    EXPECT_TRUE(tst_has(lines, "104,-20 0.5:No.1 VERTEX COLOR ?"));
+    EXPECT_EQ(label_lines(), "-20 0.5:No.1 VERTEX COLOR ?|") << "nothing lit while the panel has the input";
 }
 
-TEST_F(Draw, CanvasCursorShapes)
+// The panel cursor on item k: the top of its blue bar, the left end of its cyan
+// value arrows ("-" for none), and the panel text lit over the normal face.
+static std::string panel_cursor(int k)
 {
-    ALP.blink = 0.5, ALP.spin = 22.5;
-    auto shape = [] { return tst_feedback([] { scn_B_cursol(18, 0); }); };
-    const TstVert plus = shape().at(0).v[0];
-    EXPECT_EQ(std::make_tuple(plus.x, plus.g, plus.b, plus.a), std::make_tuple(75.0, 0.75, 0.5, 1.0)) << "at (78, 0)";
-    tst_put(0, 0, 0);
-    auto over = shape();
-    ASSERT_EQ(over.size(), 2u + 4 + 8) << "plus, square and turning rays over a vertex";
-    EXPECT_NEAR(over.back().v[0].x, 78 + 10 * std::cos(7 * M_PI / 4 + M_PI / 4), 1e-3) << "rays turned by twice the spin";
-    cm.selVertex = 0, cm.pane = 0;
-    auto carried = shape();
-    EXPECT_EQ(std::make_tuple(carried.size(), carried[0].v[0].g, carried[0].v[0].a), std::make_tuple(4ul, 0.5, 0.5));
+    cm.pane = 0, cm.menuItem = k, ALP.blink = 0.75;
+    const auto prims = tst_feedback(scn_sets);
+    double bar = 1e9, arrow = 1e9;
+    for (const TstPrim& p : prims) {
+        const TstVert& v = p.v[0];
+        if (tst_glyph(p) || v.r != 0 || v.b != 1)
+            continue;
+        if (v.a == 1 && v.g == 1)
+            arrow = std::min(arrow, box_of({p}).x0);
+        else if (v.a == 0.75f)
+            bar = std::min(bar, box_of({p}).y0);
+    }
+    std::string out = std::to_string((int)bar) + (arrow < 1e9 ? " " + std::to_string((int)arrow) : " -");
+    for (const std::string& l : tst_lines(prims))  // the panel's column, not the window title
+        if (l.rfind("-3", 0) == 0 && l.find(" 0.5:") == l.npos && l.find("-294") == l.npos)
+            out += "|" + l.substr(5);
+    return out;
 }
 
 TEST_F(Draw, PanelCursorBarLightsItsItemsLine)
 {
-    cm.pane = 0, ALP.blink = 0.75;
-    for (int k = 0; k < 31; k++) {
-        cm.menuItem = k;
-        const auto prims = tst_feedback(scn_sets);
-        double bar = 1e9, arrowTip = 1e9;
-        for (const TstPrim& p : prims) {
-            if (tst_glyph(p))
-                continue;
-            if (p.v[0].a == 0.75f && p.v[0].b == 1)
-                bar = std::min(bar, p.v[0].y);
-            if (p.v[0].a == 1 && p.v[0].g == 1)
-                arrowTip = std::min(arrowTip, box_of({p}).x0);
-        }
-        int lit = 0, titles = 0;
-        std::string normal;
-        for (const std::string& l : tst_lines(prims)) {
-            double x, y, a;
-            sscanf(l.c_str(), "%lf,%lf %lf", &x, &y, &a);
-            if (x > -270 || y < -280 || a == 0.5) {  // the design side, the title row, normal text
-                normal = x <= -270 && y == bar ? l.substr(l.find(':') + 1) : normal;
-                continue;
-            }
-            const std::string text = l.substr(l.find(':') + 1);
-            text.find("___") != std::string::npos ? titles++ : lit++;
-            EXPECT_TRUE(text.find("___") != std::string::npos || y == bar || text.back() == '.') << k << ": " << l;
-            EXPECT_TRUE(y != bar || normal.find(text) != std::string::npos) << k << ": " << l << " over " << normal;
-        }
-        EXPECT_EQ(titles, 2) << "item " << k;
-        EXPECT_EQ(lit, k >= 9 && k <= 19 && k % 2 ? 2 : 1) << "item " << k;
-        EXPECT_EQ(arrowTip, k > 26 ? 1e9 : k >= 9 && k <= 19 && k % 2 ? -354 : -312) << "item " << k;
-    }
-}
-
-TEST_F(Draw, ClockCarriesOncePerFrame)
-{
-    tm.timeF = 19, tm.timeS = 59, tm.timeM = 59, tm.timeH = 59;
-    for (const char* w : {"MODELLING TIME:59'59|'60'00", "MODELLING TIME:59'60|'00'01", "MODELLING TIME:60'00|'00'02",
-                          "MODELLING TIME:00'00|'00'00"}) {
-        const auto lines = tst_lines(tst_feedback([] { scn_B_timers(0.5, 252, -282); }));
-        EXPECT_EQ(lines.at(0).substr(13) + "|" + lines.at(1).substr(13), w);
-    }
-    tm.framePeriod = 0;
-    scn_B_timers(0.5, 0, 0);
-    EXPECT_EQ(tm.timeF, 1u);
+    // The first and last items of each section; a layer's MODE lights its number too, with wider arrows.
+    const std::pair<int, const char*> table[] = {
+        {0, "-252 -312|-276 1:SETTING___|-258 1:GLOBAL______________|-252 0.75:SCALE      : 1800%"},
+        {7, "-210 -312|-276 1:SETTING___|-258 1:GLOBAL______________|-210 0.75:DESIGN MODE:  DRAW"},
+        {8, "-192 -312|-276 1:SETTING___|-198 1:LAYER_______________|-192 1:1.VIEW      :  FILL"},
+        {9, "-186 -354|-276 1:SETTING___|-198 1:LAYER_______________|-192 1:1.|-186 1:MODE: TRIANGLE_FAN"},
+        {19, "-126 -354|-276 1:SETTING___|-198 1:LAYER_______________|-132 1:6.|-126 1:MODE: TRIANGLE_FAN"},
+        {20, "-108 -312|-276 1:SETTING___|-114 1:PREVIEW_____________|-108 0.75:SCALE      :   50%"},
+        {22, "24 -312|-276 1:SETTING___|-114 1:PREVIEW_____________|24 0.75:SCALE      :  400%"},
+        {23, "222 -312|-276 1:SETTING___|216 1:BACKGROUND__________|222 0.75:BGM NUMBER :   OFF"},
+        {26, "240 -312|-276 1:SETTING___|216 1:BACKGROUND__________|240 0.75:COLOR      :     0"},
+        {27, "258 -|-276 1:SETTING___|252 1:OTHER_______________|258 0.75:EXPORT TO TEXT"},
+        {30, "276 -|-276 1:SETTING___|252 1:OTHER_______________|276 0.75:QUIT"},
+    };
+    for (auto& [k, want] : table)
+        EXPECT_EQ(panel_cursor(k), want) << "item " << k;
 }

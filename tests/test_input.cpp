@@ -1,10 +1,8 @@
 // Input: joystick and keyboard sampling, the time gates, the panel items and
-// commands, canvas editing, the joystick selection screen, and a long random
-// session of whole editor frames (TESS_SEED replays one, TESS_FRAMES sets its length).
+// commands, and drawing and colouring on the canvas.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 
 #include "input/input.h"
 #include "screen/screen.h"
@@ -159,22 +157,6 @@ TEST_F(Input, PanelButtonsRunCommandsOrHandTheInputToTheCanvas)
     press(28, 1);
 }
 
-TEST_F(Input, CursorStepsDiagonallyAndWrapsAtTheModelEdges)
-{
-    cm.cursorMove = 5;
-    hold(1, 1, 1, 1);  // up beats down, left beats right
-    EXPECT_EQ(std::make_tuple(cue_of(inp_mode1_cur), cm.curX, cm.curY), std::make_tuple(STEP, -5, -5));
-    hold(0, 0, 0, 0);
-    EXPECT_EQ(cue_of(inp_mode1_cur), NONE);
-    cm.curX = 10, cm.curY = -9;
-    hold(1, 0, 0, 1);
-    inp_mode1_cur();
-    EXPECT_EQ(std::make_pair(cm.curX, cm.curY), std::make_pair(-12, 12)) << "past the right and top edges";
-    hold(0, 0, 0, 0);
-    inp_mode1_cur();
-    EXPECT_EQ(std::make_pair(cm.curX, cm.curY), std::make_pair(-12, 12)) << "the edges are inside";
-}
-
 TEST_F(Input, DrawModeAppendsPicksCarriesAndRemoves)
 {
     EXPECT_EQ(cue_of(inp_mode1_B1), PRESS);
@@ -193,6 +175,10 @@ TEST_F(Input, DrawModeAppendsPicksCarriesAndRemoves)
     ed[0].count = ED_MAXVERT, cm.curY = 9;
     inp_mode1_B1();
     EXPECT_EQ(std::make_pair(ed[0].count, ed[0].vy[ED_MAXVERT]), std::make_pair((int)ED_MAXVERT, 0.0)) << "full";
+    cm.curX = 10, cm.cursorMove = 5;
+    hold(1, 1, 1, 1);  // up beats down, left beats right; the edges are inside and the cursor wraps past them
+    repeat(5, inp_mode1_cur);
+    EXPECT_EQ(std::make_pair(cm.curX, cm.curY), std::make_pair(12, 12)) << "from (10, 9) in steps of 5";
 }
 
 TEST_F(Input, ColorModeTunesTheLayerOrOneVertex)
@@ -219,52 +205,4 @@ TEST_F(Input, ColorModeTunesTheLayerOrOneVertex)
     EXPECT_EQ(std::make_pair(ed[0].vr[0], ed[0].vg[0] + ed[0].va[0] + ed[0].r), std::make_pair(1.0, 1.3));
     inp_mode1_B1();
     EXPECT_EQ(std::make_pair(cm.selVertex, ed[0].colorSel), std::make_pair(-1, 0)) << "per-vertex colours stay";
-}
-
-TEST_F(Input, SelectionScreenWaitsForZWithTwoJoysticksAndStepsOnceASecond)
-{
-    joyNum = 0, gm = 0, tm.now = 5;
-    inp_selecter();
-    EXPECT_EQ(std::make_pair(gm, tm.pressStamp), std::make_pair(1, 5u)) << "no choice to make";
-    joyNum = 2, gm = 0, KEY.down = 1;
-    repeat(45, inp_selecter);
-    EXPECT_EQ(std::make_pair(gm, useJ), std::make_pair(0, 0)) << "two steps in 2.25 s, wrapped";
-    KEY = InpRec{1, 0, 0, 0, 0, 0, 0, 0};
-    tm.now += 951;
-    repeat(1, inp_selecter);
-    KEY.btnA = 1;
-    inp_selecter();
-    EXPECT_EQ(std::make_pair(gm, useJ), std::make_pair(1, 1)) << "up from 0 wraps to the last; z starts";
-}
-
-static bool unit(double v) { return v >= 0 && v <= 1; }
-
-TEST(Monkey, RandomSessionKeepsEveryRecordInRange)
-{
-    const unsigned seed = tst_seed();
-    const int frames = tst_env("TESS_FRAMES", 20000);
-    SCOPED_TRACE("TESS_SEED=" + std::to_string(seed));
-    std::mt19937 rng(seed);
-    tst_reset();
-    snprintf(dataPassM, sizeof dataPassM, "/tmp/tess-monkey-%d.txt", (int)getpid());  // exports succeed, silently
-    for (int f = 0; f < frames && !HasFailure(); f++) {
-        for (int k = 0; k < 8; k++)  // directions often, the pane switch seldom, the slow SCREEN MODE seldom
-            (&INP.up)[k] = rng() % 100 < (k < 4 ? 30u : k == 6 ? 2u : 8u) && !(k == 4 && cm.menuItem == 28 && rng() % 20);
-        tm.now += rng() % 8 ? 50 : rng() % 2000;
-        editerSet();
-        gm = 1;  // QUIT ends nothing here
-        const EdLayer& c = ed[cm.layer];
-        EXPECT_TRUE(cm.layer >= 0 && cm.layer < ED_LAYERS && (cm.pane == 0 || cm.pane == 1) && cm.menuItem >= 0 &&
-                    cm.menuItem <= 30 && cm.colorChannel >= 0 && cm.colorChannel <= 3);
-        // The cursor wraps when it moves, so a model area made smaller on the panel may leave it outside.
-        EXPECT_TRUE(cm.selVertex >= -1 && cm.selVertex < c.count && std::abs(cm.curX) <= 400 &&
-                    std::abs(cm.curY) <= 400) << cm.selVertex << " " << cm.curX << "," << cm.curY;
-        for (const EdLayer& l : ed)
-            EXPECT_TRUE(l.count >= 0 && l.count <= ED_MAXVERT && l.view >= 0 && l.view <= 2 && l.colorSel >= -2 &&
-                        l.drawType >= 0 && l.drawType <= 9 && l.modeLabel == edModeLabels[l.drawType] &&
-                        unit(l.r) && unit(l.g) && unit(l.b) && unit(l.a));
-        const int v = std::max(cm.selVertex, 0);
-        EXPECT_TRUE(unit(c.vr[v]) && unit(c.vg[v]) && unit(c.vb[v]) && unit(c.va[v])) << "frame " << f;
-    }
-    remove(dataPassM);
 }

@@ -7,9 +7,9 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <random>
 
 #include "app/app.h"
+#include "sound/sound.h"
 #include "tests/support/tst.h"
 
 struct TstWindow : testing::Environment {
@@ -21,8 +21,10 @@ struct TstWindow : testing::Environment {
         init_common();
         init_win(&cm.winToggle);
     }
-    // No SDL_Quit: libGL would unload Mesa's driver before the leak check, and
-    // the driver's leaks would lose the names their suppressions go by.
+    // An audio thread left running can hang the exit. No SDL_Quit: libGL would
+    // unload Mesa's driver before the leak check, and the driver's leaks would
+    // lose the names their suppressions go by.
+    void TearDown() override { end_Sound(), SDL_QuitSubSystem(SDL_INIT_AUDIO); }
 };
 static testing::Environment* const tstWindow = testing::AddGlobalTestEnvironment(new TstWindow);
 static std::vector<GLfloat> tstBuf(1 << 22);
@@ -117,16 +119,10 @@ void tst_put(int layer, double x, double y)
     l.count++;
 }
 
-unsigned tst_seed()
-{
-    const char* s = getenv("TESS_SEED");
-    return s ? (unsigned)atol(s) : std::random_device{}();
-}
-
-int tst_env(const char* name, int fallback)
+unsigned tst_env(const char* name, unsigned fallback)
 {
     const char* s = getenv(name);
-    return s ? atoi(s) : fallback;
+    return s ? (unsigned)strtoul(s, nullptr, 10) : fallback;
 }
 
 std::string tst_slurp(const std::string& path)

@@ -5,7 +5,6 @@
 PRESS=0.45 STEP=0.35 GAP=0.5 SHOWN=0.8 WAIT=60
 source "$(dirname "$0")/../e2e/lib.sh"
 user vg
-mkdir -p "$DESK"
 session valgrind --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite --show-leak-kinds=definite \
     --num-callers=40 --suppressions="$(dirname "$(readlink -f "$0")")/memcheck.supp" --gen-suppressions=all
 exported
