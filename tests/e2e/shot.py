@@ -3,7 +3,6 @@
 #              input its centre is opaque, blinking from green to cyan with green 128 plus
 #              half its blue, unlike the model's fills; 18 pixels a unit) and the panel item
 #              whose row the cursor bar lights at its text-free right end; "-" when unclear
-#   px X Y     "R G B" at (X, Y) from the window's centre
 #   bright     how many nearly white pixels there are; only text is that light
 import struct, sys
 
@@ -27,7 +26,5 @@ if cmd == 'probe':
     best = max(range(31), key=lambda k: green[k])
     lit = green[best] - max(g for k, g in enumerate(green) if k != best) >= 15
     print('%s %s' % ('%d %d' % hits[0] if len(hits) == 1 else '- -', best if lit else '-'))
-elif cmd == 'px':
-    print('%d %d %d' % px(400 + int(sys.argv[2]), 300 + int(sys.argv[3])))
 else:  # bright
     print(sum(1 for i in range(0, len(data), 3) if min(data[i:i + 3]) > 200))
