@@ -33,8 +33,7 @@ TEST(Frame, TheWindowsCloseAndAQuitRequestEndTheLoop)
     tst_reset();
     while (SDL_PollEvent(nullptr) && !QuitEvents()) {
     }
-    SDL_Event ev = {};
-    ev.type = SDL_QUIT;
+    SDL_Event ev = {SDL_QUIT};
     SDL_PushEvent(&ev);
     EXPECT_TRUE(QuitEvents());
     EXPECT_FALSE(QuitEvents());

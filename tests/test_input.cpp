@@ -1,5 +1,5 @@
 // Input: joystick and keyboard sampling, the time gates, the panel items and
-// commands, and drawing and colouring on the canvas.
+// commands, drawing and colouring on the canvas, and the joystick selection screen.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -205,4 +205,13 @@ TEST_F(Input, ColorModeTunesTheLayerOrOneVertex)
     EXPECT_EQ(std::make_pair(ed[0].vr[0], ed[0].vg[0] + ed[0].va[0] + ed[0].r), std::make_pair(1.0, 1.3));
     inp_mode1_B1();
     EXPECT_EQ(std::make_pair(cm.selVertex, ed[0].colorSel), std::make_pair(-1, 0)) << "per-vertex colours stay";
+}
+
+TEST_F(Input, SelectionScreenStepsOnceASecondAndStartsOnZ)
+{
+    joyNum = 2, gm = 0, KEY.down = 1;
+    repeat(45, inp_selecter);  // held 2.25 s: two steps, round the two joysticks
+    EXPECT_EQ(std::make_pair(gm, useJ), std::make_pair(0, 0));
+    KEY = InpRec{0, 0, 0, 0, 1, 0, 0, 0}, inp_selecter();
+    EXPECT_EQ(std::make_pair(gm, useJ), std::make_pair(1, 0));
 }
