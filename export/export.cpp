@@ -7,18 +7,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <unistd.h>
 
 static const char* const expPrimNames[10] = {
     "GL_POINTS",         "GL_LINES",        "GL_LINE_LOOP", "GL_LINE_STRIP", "GL_TRIANGLES",
     "GL_TRIANGLE_STRIP", "GL_TRIANGLE_FAN", "GL_QUADS",     "GL_QUAD_STRIP", "GL_POLYGON",
 };
 static const char expSuffix[] = "/Desktop/model_data.txt";
-static const char expTmpSuffix[] = ".tmp";
 static const char expRule[] = "\t---------------------------------\n";
 
-// The stream being written and whether any write to it has failed; a failed
-// write is sticky so the export is reported, never mistaken for a success.
+// The memory stream the text is formatted into and whether any write to it
+// has failed; a failed write is sticky so the export is reported, never
+// mistaken for a success.
 static FILE* expOut;
 static bool expFailed;
 
@@ -122,29 +121,42 @@ static void exp_report()
     fflush(stdout);
 }
 
-// The text goes to a file beside the target that replaces it only once every
-// byte is safely written, so a failed export keeps the previous file intact.
+static bool exp_format(char** text, size_t* size)
+{
+    expOut = open_memstream(text, size);
+    if (!expOut)
+        return false;
+    expFailed = false;
+    for (int i = 0; i < ED_LAYERS; i++)
+        exp_layer(i);
+    if (fclose(expOut) != 0)
+        expFailed = true;
+    expOut = nullptr;
+    return !expFailed;
+}
+
+// The file itself is written, so a link is followed and its mode, owner and
+// hard links stay; whatever the user may not write is refused.
+static bool exp_write(const char* text, size_t size)
+{
+    FILE* f = fopen(dataPassM, "w");
+    if (!f)
+        return false;
+    bool ok = fwrite(text, 1, size, f) == size;
+    ok = fflush(f) == 0 && ok;
+    return fclose(f) == 0 && ok;
+}
+
+// The whole text is formatted before the file is opened, so the file stands
+// truncated or half written only for the moment of one write.
 void edit_data(int mode)
 {
     if (mode != 0)
         return;
-    char tmp[PATH_SIZE + sizeof expTmpSuffix];
-    snprintf(tmp, sizeof tmp, "%s%s", dataPassM, expTmpSuffix);
-    expOut = fopen(tmp, "w");
-    if (!expOut) {
+    char* text = nullptr;
+    size_t size = 0;
+    const bool ok = exp_format(&text, &size) && exp_write(text, size);
+    free(text);
+    if (!ok)
         exp_report();
-        return;
-    }
-    expFailed = false;
-    for (int i = 0; i < ED_LAYERS; i++)
-        exp_layer(i);
-    if (fflush(expOut) != 0 || fsync(fileno(expOut)) != 0)
-        expFailed = true;
-    if (fclose(expOut) != 0)
-        expFailed = true;
-    expOut = nullptr;
-    if (expFailed || rename(tmp, dataPassM) != 0) {
-        remove(tmp);
-        exp_report();
-    }
 }

@@ -5,15 +5,12 @@
 
 #include "gfx/gfx.h"
 
-// A usable sheet holds a 16 x 16 grid of at least one pixel a cell, its sides
-// are powers of two (texture coordinates address cells by 1/16) and no larger
-// than 4096, which every GL we run on accepts and no glyph sheet needs.
-enum { TEX_MIN_SIDE = 16, TEX_MAX_SIDE = 4096 };
-
-static bool tex_side_ok(int n)
-{
-    return n >= TEX_MIN_SIDE && n <= TEX_MAX_SIDE && (n & (n - 1)) == 0;
-}
+// A sheet sits in the top-left corner of the next power-of-two texture; one
+// whose sides are not powers of two then has its cells misplaced (texture
+// coordinates address cells by 1/16 of the texture), but it still loads.
+// Sides beyond 4096 are refused: every GL we run on takes that much and no
+// glyph sheet needs more.
+enum { TEX_MAX_SIDE = 4096 };
 
 static void tex_upload(int w, int h, const void* pixels, GLuint* out)
 {
@@ -82,10 +79,10 @@ void createTex(int /*kind: only plain 2-D textures exist*/, const char* path, GL
         return;
     }
     bool ok = false;
-    if (!tex_side_ok(loaded->w) || !tex_side_ok(loaded->h)) {
+    if (loaded->w > TEX_MAX_SIDE || loaded->h > TEX_MAX_SIDE) {
         puts("KAKUNIN 1");
-        fprintf(stderr, "tessaloom: glyph sheet %s is %dx%d, not a power-of-two size from %d to %d\n", path,
-                loaded->w, loaded->h, TEX_MIN_SIDE, TEX_MAX_SIDE);
+        fprintf(stderr, "tessaloom: glyph sheet %s is %dx%d, larger than %d a side\n", path, loaded->w,
+                loaded->h, TEX_MAX_SIDE);
     } else if (!(ok = tex_from_surface(loaded, out))) {
         fprintf(stderr, "tessaloom: cannot convert glyph sheet %s: %s\n", path, SDL_GetError());
     }

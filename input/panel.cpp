@@ -134,8 +134,14 @@ static void inp_item_confirm(int item)
     }
 }
 
-static void inp_item_cancel()
+// SCREEN MODE hands the input over before its cue, as its confirm does.
+static void inp_item_cancel(int item)
 {
+    if (item == ITEM_SCREEN) {
+        cm.pane += 1;
+        SE(2);
+        return;
+    }
     SE(2);
     cm.pane += 1;
 }
@@ -145,5 +151,5 @@ void inp_mode0_btm()
     if (INP.btnA)
         inp_item_confirm(cm.menuItem);
     else if (INP.btnB)
-        inp_item_cancel();
+        inp_item_cancel(cm.menuItem);
 }

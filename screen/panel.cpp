@@ -8,16 +8,28 @@ typedef void (*ScnFont)(int, double, double, double, const char*, ...);
 // Draws the line of one item of a section in the given face and alpha.
 typedef void (*ScnLine)(int item, ScnFont font, double alpha, double x, double y);
 
-static void scn_A_section(const char* title, int first, int last, ScnLine line, ScnLine mark,
-                          double alpha, double x, double y)
+static void scn_A_text(const char* title, int first, int last, ScnLine line, double x, double y)
 {
     fontB(0, alB, x - 6, y, "%s", title);
     for (int k = first; k <= last; k++)
         line(k, fontB, alB, x, y);
+}
+
+// The title and the current item's line again in the highlight face, while
+// the panel has the input and its cursor is in this section.
+static void scn_A_mark(const char* title, int first, int last, ScnLine mark, double alpha, double x, double y)
+{
     if (cm.pane != 0 || cm.menuItem < first || cm.menuItem > last)
         return;
     fontA(0, 1, x - 6, y, "%s", title);
     mark(cm.menuItem, fontA, alpha, x, y);
+}
+
+static void scn_A_section(const char* title, int first, int last, ScnLine line, ScnLine mark,
+                          double alpha, double x, double y)
+{
+    scn_A_text(title, first, last, line, x, y);
+    scn_A_mark(title, first, last, mark, alpha, x, y);
 }
 
 // Offset of the current item's line from the cursor's row, or -1 for none.
@@ -63,12 +75,16 @@ static void scn_A_common_line(int k, ScnFont font, double a, double x, double y)
     }
 }
 
+// The heading belongs to this section: all its normal text comes first, then
+// every highlight over it.
 void scn_A_common(double blink, double x, double y)
 {
+    static const char title[] = "GLOBAL______________";
     fontB(1, alB, x - 6, y - 18, "SETTING___");
+    scn_A_text(title, 0, 7, scn_A_common_line, x, y);
     if (cm.pane == 0)
         fontA(1, 1, x - 6, y - 18, "SETTING___");
-    scn_A_section("GLOBAL______________", 0, 7, scn_A_common_line, scn_A_common_line, blink, x, y);
+    scn_A_mark(title, 0, 7, scn_A_common_line, blink, x, y);
 }
 
 static const char* scn_A_label(const EdLayer& l)

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 
 #include "app/app.h"
 #include "gfx/gfx.h"
@@ -78,9 +79,19 @@ TEST_F(Draw, GlyphSheetsKeyOutBlackAndBrokenOnesLeaveAnEmptyTexture)
     for (size_t i = 0; i < px.size(); i += 4)
         clear += px[i + 3] == 0 && px[i] + px[i + 1] + px[i + 2] == 0, lit += px[i + 3] == 255;
     EXPECT_TRUE(w >= 16 && (w & (w - 1)) == 0 && clear > w * w / 2 && lit > 0) << w << " " << clear << " " << lit;
+    // A sheet 100 pixels wide, white: padded into a 128-pixel texture, not refused.
     SDL_Surface* odd = SDL_CreateRGBSurface(0, 100, 128, 24, 0xff, 0xff00, 0xff0000, 0);
-    SDL_SaveBMP(odd, "tests/odd.bmp"), SDL_FreeSurface(odd);
-    for (const char* path : {"/nonexistent/sheet.dat", "/dev/null", "CMakeCache.txt", "tests/odd.bmp"}) {
+    SDL_FillRect(odd, nullptr, 0xffffff);
+    SDL_SaveBMP(odd, "tests/odd.bmp");
+    SDL_FreeSurface(odd);
+    testing::internal::CaptureStdout();
+    px = sheet("tests/odd.bmp", w);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(w, 128);
+    EXPECT_EQ(px.at(4 * 99 + 3), 255) << "the sheet in the top-left corner";
+    EXPECT_EQ(px.at(4 * 100 + 3), 0) << "the rest transparent";
+    std::ofstream("tests/cut.bmp") << tst_slurp("tests/odd.bmp").substr(0, 100);
+    for (const char* path : {"/nonexistent/sheet.dat", "/dev/null", "CMakeCache.txt", "tests/cut.bmp"}) {
         testing::internal::CaptureStdout();
         px = sheet(path, w);
         EXPECT_EQ(testing::internal::GetCapturedStdout(), "KAKUNIN 1\n") << path;

@@ -1,21 +1,26 @@
-// Text export: random models parsed back, the desktop path from USER, and
-// failed exports that keep the previous file.
+// Text export: random models parsed back, the desktop path from USER, and the
+// file itself written through links or refused, with every failure reported.
 #include <gtest/gtest.h>
 
+#include <dirent.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <fstream>
 #include <random>
+#include <set>
 
 #include "export/export.h"
 #include "tests/support/tst.h"
 
 struct Export : testing::Test {
-    std::string dir = "/tmp/tess-export-" + std::to_string(getpid()), file = dir + "/model_data.txt";
+    std::string dir = "/tmp/tess-export-" + std::to_string(getpid());
+    std::string file = dir + "/model_data.txt";
     void SetUp() override
     {
         tst_reset();
@@ -38,11 +43,15 @@ static std::string skeleton(const std::string& text, std::vector<double>& nums)
 {
     std::string out;
     for (const char* p = text.c_str(); *p;) {
-        char* end = nullptr;
-        if ((isdigit(*p) || (*p == '-' && isdigit(p[1]))) && (p == text.c_str() || !isalnum(p[-1])))
-            nums.push_back(strtod(p, &end)), out += '#', p = end - (end[-1] == '.');
-        else
+        const bool number = isdigit(*p) || (*p == '-' && isdigit(p[1]));
+        if (!number || (p != text.c_str() && isalnum(p[-1]))) {
             out += *p++;
+            continue;
+        }
+        char* end = nullptr;
+        nums.push_back(strtod(p, &end));
+        out += '#';
+        p = end - (end[-1] == '.');
     }
     return out;
 }
@@ -53,10 +62,13 @@ static std::string layer_text(const EdLayer& l, int n, std::vector<double>& want
     static const char* const prims[10] = {"GL_POINTS",    "GL_LINES",          "GL_LINE_LOOP",    "GL_LINE_STRIP",
                                           "GL_TRIANGLES", "GL_TRIANGLE_STRIP", "GL_TRIANGLE_FAN", "GL_QUADS",
                                           "GL_QUAD_STRIP", "GL_POLYGON"};
-    const std::string num = std::to_string(n), prim = prims[l.drawType], rule = "\t" + std::string(33, '-') + "\n";
+    const std::string num = std::to_string(n);
+    const std::string prim = prims[l.drawType];
+    const std::string rule = "\t" + std::string(33, '-') + "\n";
     const std::string colour = "\t\tglColor4f(#f, #f, #f, #f);";
     const bool own = l.colorSel >= 0;
     auto add = [&](std::initializer_list<double> v) { want.insert(want.end(), v); };
+    auto add_colour = [&](int j) { own ? add({l.vr[j], l.vg[j], l.vb[j], l.va[j]}) : add({l.r, l.g, l.b, l.a}); };
     std::string t = "LAYER : # " + std::string(40, '_') + "\n\tDROW TYPE : ***glBegin ~ glEnd***\n" + rule;
     t += "\tglBegin(" + prim + ");\n" + (own ? "" : colour + "\n");
     add({(double)n});
@@ -64,14 +76,20 @@ static std::string layer_text(const EdLayer& l, int n, std::vector<double>& want
         add({l.r, l.g, l.b, l.a});
     for (int j = 0; j < l.count; j++) {
         t += (own ? colour : "") + "\t\tglVertex2f(#.f, #.f);\n";
-        own ? add({l.vr[j], l.vg[j], l.vb[j], l.va[j], l.vx[j], l.vy[j]}) : add({l.vx[j], l.vy[j]});
+        if (own)
+            add_colour(j);
+        add({l.vx[j], l.vy[j]});
     }
     t += "\t\tglEnd();\n\n\tDROW TYPE : ***Arrays***\n" + rule + "\tfloat cl" + num + "[]=//color\n\t\t{\n";
-    for (int j = 0; j < l.count; j++)
-        t += "\t\t#f,#f,#f,#f,\n", own ? add({l.vr[j], l.vg[j], l.vb[j], l.va[j]}) : add({l.r, l.g, l.b, l.a});
+    for (int j = 0; j < l.count; j++) {
+        t += "\t\t#f,#f,#f,#f,\n";
+        add_colour(j);
+    }
     t += "\t\t};\n\tfloat vt" + num + "[]=//vertex\n\t\t{\n";
-    for (int j = 0; j < l.count; j++)
-        t += "\t\t#.f,#.f,\n", add({l.vx[j], l.vy[j]});
+    for (int j = 0; j < l.count; j++) {
+        t += "\t\t#.f,#.f,\n";
+        add({l.vx[j], l.vy[j]});
+    }
     t += "\t\t};\n\tglColorPointer(#,GL_FLOAT,#,cl" + num + ");\n\tglVertexPointer(#,GL_FLOAT,#,vt" + num + ");\n";
     add({4, 0, 2, 0, 0, (double)l.count});
     return t + "\tglDrawArrays(" + prim + ",#,#);\n\n\n";
@@ -79,57 +97,146 @@ static std::string layer_text(const EdLayer& l, int n, std::vector<double>& want
 
 TEST_F(Export, RandomModelsParseBack)
 {
-    const unsigned seed = tst_env("TESS_SEED", std::random_device{}()), models = tst_env("TESS_MODELS", 200);
+    const unsigned seed = tst_env("TESS_SEED", std::random_device{}());
+    const unsigned models = tst_env("TESS_MODELS", 200);
     SCOPED_TRACE("TESS_SEED=" + std::to_string(seed));
     std::mt19937 rng(seed);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    // Colours on grids of several steps, so that rounding to two decimals shows.
+    auto part = [&](int steps) { return pick(0, steps) / (double)steps; };
     for (unsigned m = 0; m < models && !HasFailure(); m++) {
         tst_reset();
-        cm.sizeX = pick(1, 200), cm.sizeY = pick(1, 200);
+        cm.sizeX = pick(1, 200);
+        cm.sizeY = pick(1, 200);
         for (EdLayer& l : ed) {
-            l.view = pick(0, 2), l.drawType = pick(0, 9), l.colorSel = pick(-2, 3);
+            l.view = pick(0, 2);
+            l.drawType = pick(0, 9);
+            l.colorSel = pick(-2, 3);
             l.count = pick(0, 3) ? pick(0, 8) : pick(0, 1) * ED_MAXVERT;
-            l.r = pick(0, 100) / 100.0, l.g = pick(0, 40) / 40.0, l.b = pick(0, 1000) / 1000.0, l.a = pick(0, 7) / 7.0;
-            for (int j = 0; j < l.count; j++)
-                l.vx[j] = pick(-400, 400), l.vy[j] = pick(-400, 400), l.vr[j] = pick(0, 20) / 20.0,
-                l.vg[j] = pick(0, 999) / 999.0, l.vb[j] = pick(0, 3) / 3.0, l.va[j] = pick(0, 100) / 100.0;
+            l.r = part(100);
+            l.g = part(40);
+            l.b = part(1000);
+            l.a = part(7);
+            for (int j = 0; j < l.count; j++) {
+                l.vx[j] = pick(-400, 400);
+                l.vy[j] = pick(-400, 400);
+                l.vr[j] = part(20);
+                l.vg[j] = part(999);
+                l.vb[j] = part(3);
+                l.va[j] = part(100);
+            }
         }
         ASSERT_EQ(run(), "");
         std::vector<double> got, want;
         std::string text;
-        if (ed[0].view && ed[0].count)  // the size line comes with layer 1 only
-            text = "SIZE X = #, Y = #\n\n", want = {2.0 * cm.sizeX, 2.0 * cm.sizeY};
+        if (ed[0].view && ed[0].count) {  // the size line comes with layer 1 only
+            text = "SIZE X = #, Y = #\n\n";
+            want = {2.0 * cm.sizeX, 2.0 * cm.sizeY};
+        }
         for (int i = 0; i < ED_LAYERS; i++)
             text += ed[i].view && ed[i].count ? layer_text(ed[i], i + 1, want) : "";  // hidden and empty ones not
         const std::string read = skeleton(tst_slurp(file), got);
         const size_t at = std::mismatch(read.begin(), read.end(), text.begin(), text.end()).first - read.begin();
-        ASSERT_EQ(read.substr(at - std::min(at, 60ul), 120), text.substr(at - std::min(at, 60ul), 120)) << "at " << at;
+        const size_t from = at - std::min(at, 60ul);
+        ASSERT_EQ(read.substr(from, 120), text.substr(from, 120)) << "at " << at;
         ASSERT_EQ(got.size(), want.size());
         for (size_t k = 0; k < got.size(); k++)
             ASSERT_NEAR(got[k], want[k], 0.005 + 1e-9) << "number " << k;
     }
 }
 
-TEST_F(Export, FailuresAreReportedAndKeepThePreviousFile)
+static std::string failed(const std::string& path)
+{
+    return "失敗\n" + path + "\n";
+}
+
+static bool has_vertex(const std::string& path)
+{
+    return tst_slurp(path).find("glVertex2f(1.f, 1.f);") != std::string::npos;
+}
+
+// Exports to path as the user nobody, so that permissions bind even on a test
+// run as root, and returns what it printed.
+static const uid_t nobody = 65534;
+static std::string run_as_nobody(const std::string& path)
+{
+    snprintf(dataPassM, sizeof dataPassM, "%s", path.c_str());
+    testing::internal::CaptureStdout();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (geteuid() == 0 && setuid(nobody) != 0)
+            _exit(1);
+        edit_data(0);
+        _exit(0);
+    }
+    int status = -1;
+    waitpid(pid, &status, 0);
+    EXPECT_EQ(status, 0);
+    return testing::internal::GetCapturedStdout();
+}
+
+TEST_F(Export, WritesTheFileItselfThroughLinks)
 {
     tst_put(2, 1, 1);
-    auto to = [&](const std::string& path) { snprintf(dataPassM, sizeof dataPassM, "%s", path.c_str()); return run(); };
-    for (const std::string& bad : {dir, dir + "/missing/x"})  // the folder itself, a file in a missing folder
-        EXPECT_EQ(to(bad), "失敗\n" + bad + "\n");
-    FILE* f = fopen(file.c_str(), "w");
-    fputs("previous", f), fclose(f);
+    const std::string project = dir + "/project.txt";
+    const std::string hard = dir + "/hard.txt";
+    std::ofstream(project) << "previous";
+    chmod(project.c_str(), 0600);
+    link(project.c_str(), hard.c_str());
+    symlink(project.c_str(), file.c_str());
+    EXPECT_EQ(run(), "");
+    struct stat st;
+    lstat(file.c_str(), &st);
+    EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the link stays a link";
+    stat(project.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0600u) << "the mode stays";
+    EXPECT_TRUE(has_vertex(project));
+    EXPECT_TRUE(has_vertex(hard)) << "the hard link sees the export";
+    edit_data(1);
+    EXPECT_TRUE(has_vertex(project)) << "other modes write nothing";
+    std::set<std::string> names;
+    DIR* d = opendir(dir.c_str());
+    while (dirent* e = readdir(d))
+        names.insert(e->d_name);
+    closedir(d);
+    EXPECT_EQ(names, (std::set<std::string>{".", "..", "hard.txt", "model_data.txt", "project.txt"}))
+        << "no other file made";
+}
+
+TEST_F(Export, RefusesWhatTheUserMayNotWriteAndReportsEveryFailure)
+{
+    tst_put(2, 1, 1);
+    for (const std::string& bad : {dir, dir + "/missing/x"}) {  // the folder itself, a file in a missing folder
+        snprintf(dataPassM, sizeof dataPassM, "%s", bad.c_str());
+        EXPECT_EQ(run(), failed(bad));
+    }
+    // The user's own folder holding a read-only file, then, read-only itself, a writable one.
+    const std::string locked = dir + "/locked.txt";
+    const std::string open = dir + "/open.txt";
+    std::ofstream(locked) << "previous";
+    std::ofstream(open) << "previous";
+    chmod(locked.c_str(), 0444);
+    chmod(open.c_str(), 0666);
+    if (geteuid() == 0)
+        ASSERT_EQ(chown(dir.c_str(), nobody, -1), 0);
+    EXPECT_EQ(run_as_nobody(locked), failed(locked));
+    EXPECT_EQ(tst_slurp(locked), "previous") << "refused and left as it was";
+    chmod(dir.c_str(), 0555);
+    EXPECT_EQ(run_as_nobody(open), "") << "the folder's own mode does not matter";
+    EXPECT_TRUE(has_vertex(open));
+    chmod(dir.c_str(), 0755);
     // Room for the report on the captured output, not for the export: a full disk.
     signal(SIGXFSZ, SIG_IGN);
-    rlimit lim, none = {100, RLIM_INFINITY};
-    getrlimit(RLIMIT_FSIZE, &lim), setrlimit(RLIMIT_FSIZE, &none);
-    const std::string full = to(file);
+    rlimit lim;
+    const rlimit full = {100, RLIM_INFINITY};
+    getrlimit(RLIMIT_FSIZE, &lim);
+    setrlimit(RLIMIT_FSIZE, &full);
+    snprintf(dataPassM, sizeof dataPassM, "%s", file.c_str());
+    const std::string report = run();
     setrlimit(RLIMIT_FSIZE, &lim);
-    EXPECT_EQ(full, "失敗\n" + file + "\n") << "a full disk";
-    EXPECT_NE(access((file + ".tmp").c_str(), F_OK), 0) << "no temporary file left";
-    edit_data(1);
-    EXPECT_EQ(tst_slurp(file), "previous") << "kept; and other modes write nothing";
+    EXPECT_EQ(report, failed(file)) << "a full disk";
     EXPECT_EQ(run(), "") << "once the disk has room again";
-    EXPECT_NE(tst_slurp(file).find("glVertex2f(1.f, 1.f);"), std::string::npos);
+    EXPECT_TRUE(has_vertex(file));
 }
 
 TEST(DataPath, BuiltFromUserOnlyWhenItFits)
