@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Set up a Debian 12 machine, build Tessaloom and run it or its test suite.
-#   bash dev.sh run    install what is missing, build, start the editor
+#   bash dev.sh run    install what is missing, build, give the export its
+#                      folder if it has none, start the editor
 #   bash dev.sh test   install what is missing, build, run every test
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
@@ -47,6 +48,7 @@ case "${1:-}" in
 run)
     dev_packages
     dev_build build -- tessaloom
+    bash tools/export_folder.sh provide
     exec ./build/tessaloom
     ;;
 test)

@@ -5,12 +5,12 @@
 # exported) and end with status 0 on Escape or q, however broken its audio or
 # bundle; and say what is broken. (Exports that fail are the unit tests'.)
 source "$(dirname "$0")/lib.sh"
-BUILT=$BIN N=0 P=$WORK/prefix
+BUILT=$BIN P=$WORK/prefix
 # has out|err COUNT REGEX: that many lines of stdout or stderr match
 has() { [ "$(grep -cE -- "$3" "$WORK/$1")" = "$2" ] || fail "not $2 line(s) /$3/ on std$1"; }
-# usable END [env...]: a session as a fresh user, its export checked, the light
-# pixels of its text counted in TEXT, ended by END
-usable() { user $(( N += 1 )); session "${@:2}"; exported; TEXT=$(shot bright); end_ok "$1"; }
+# usable END [env...]: a session as the user last made, its export checked, the
+# light pixels of its text counted in TEXT, ended by END
+usable() { session "${@:2}"; exported; TEXT=$(shot bright); end_ok "$1"; }
 # copy: a fresh copy of the program and bundle to break; RES its resource folder
 copy() {
     rm -rf "$WORK/inst" && mkdir "$WORK/inst" && cp -r "$BUILT" "${TESS_BUILD:?}/Tessaloom.app" "$WORK/inst/"
@@ -31,20 +31,31 @@ reap 5
 has err 1 '^tessaloom: '
 
 # The installed launcher, a link in another folder: the bundle beside the real
-# file is found and every resource in it loads.
+# file is found and every resource in it loads. Its user has no export folder
+# until the set-up links one to a new desktop, where the export then lands;
+# the set-up leaves a folder that exists alone.
 BIN=$P/bin/tessaloom
+user linked
+rmdir "$DESK"
+folder=(env USER="$TUSER" HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" bash "$E2E/../../tools/export_folder.sh")
+"${folder[@]}" provide >"$WORK/out"
+[ "$(readlink "$DESK")" = "$WORK/home/Desktop" ] && [ -d "$WORK/home/Desktop" ] || fail "no export folder made"
+[ -z "$("${folder[@]}" provide)" ] || fail "an existing export folder touched"
+EXPORT=$WORK/home/Desktop/model_data.txt
 usable q
 [ "$TEXT" -gt 0 ] || fail "no text drawn"
 has out 0 '^(KAKUNIN|BGM_|SE_C|SDL_MIXER)' && has err 0 'not found beside'
 BIN=$BUILT
+user disk
 usable Escape SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/nonexistent/audio.raw SDL_DISKAUDIODELAY=0
 has out 1 '^SDL_MIXER:.+'
 
-# Broken sounds, and glyph sheets missing, empty, not a BMP and 100 pixels wide.
+# Broken sounds, and glyph sheets missing, empty, not a BMP and cut short.
 copy
 rm "$RES/BGM1.dat" && : >"$RES/BGM2.dat" && echo garbage >"$RES/seC00.dat" && rm "$RES/seC02.dat" && mkdir "$RES/seC02.dat"
 rm "$RES/iFC06.dat" && : >"$RES/iFC12.dat" && echo glyphs >"$RES/iFD06.dat"
-printf '\x64\x00' | dd of="$RES/iFD12.dat" bs=1 seek=18 conv=notrunc 2>/dev/null
+truncate -s 100 "$RES/iFD12.dat"
+user broken
 usable Escape
 [ "$TEXT" = 0 ] || fail "text drawn from broken glyph sheets"
 has out 4 '^(BGM_|SE_C)\[' && has out 4 '^KAKUNIN 1$'
@@ -53,6 +64,7 @@ for s in iFC06 iFC12 iFD06 iFD12; do has err 1 "glyph sheet .*/$s\.dat"; done
 
 copy
 rm -r "$WORK/inst/Tessaloom.app"
+user nobundle
 usable Escape
 has out 4 '^KAKUNIN 1$' && has out 12 '^(BGM_|SE_C)\[' && has err 1 'Tessaloom.app not found beside the executable'
 echo "ok: every surrounding"
