@@ -23,9 +23,15 @@ static void inp_color_target(double* ch[4])
     EdLayer& L = ed[cm.layer];
     int k = cm.selVertex;
     if (k == -1) {
-        ch[0] = &L.r, ch[1] = &L.g, ch[2] = &L.b, ch[3] = &L.a;
+        ch[0] = &L.r;
+        ch[1] = &L.g;
+        ch[2] = &L.b;
+        ch[3] = &L.a;
     } else {
-        ch[0] = &L.vr[k], ch[1] = &L.vg[k], ch[2] = &L.vb[k], ch[3] = &L.va[k];
+        ch[0] = &L.vr[k];
+        ch[1] = &L.vg[k];
+        ch[2] = &L.vb[k];
+        ch[3] = &L.va[k];
     }
 }
 

@@ -105,16 +105,24 @@ static ScnLabel scn_B_label()
     } else if (k < 0) {
         snprintf(lb.text, sizeof lb.text, "ALL COLOR ?");
         lb.dim = l.colorSel == -1;
-        if (l.colorSel == -2)
-            lb.rgba[0] = &l.r, lb.rgba[1] = &l.g, lb.rgba[2] = &l.b, lb.rgba[3] = &l.a;
+        if (l.colorSel == -2) {
+            lb.rgba[0] = &l.r;
+            lb.rgba[1] = &l.g;
+            lb.rgba[2] = &l.b;
+            lb.rgba[3] = &l.a;
+        }
     } else if (!sel) {
         snprintf(lb.text, sizeof lb.text, "No.%d VERTEX COLOR ?", k + 1);
     } else {
         snprintf(lb.text, sizeof lb.text, "No.%d VERTEX COLOR", k + 1);
         lb.dim = false;
         const int v = cm.selVertex;
-        if (v >= 0 && v < ED_SLOTS)
-            lb.rgba[0] = &l.vr[v], lb.rgba[1] = &l.vg[v], lb.rgba[2] = &l.vb[v], lb.rgba[3] = &l.va[v];
+        if (v >= 0 && v < ED_SLOTS) {
+            lb.rgba[0] = &l.vr[v];
+            lb.rgba[1] = &l.vg[v];
+            lb.rgba[2] = &l.vb[v];
+            lb.rgba[3] = &l.va[v];
+        }
     }
     return lb;
 }

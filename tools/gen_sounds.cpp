@@ -179,9 +179,18 @@ bool write_wav(const std::string& path, const Wave& w)
         return false;
     }
     unsigned bytes = (unsigned)w.size() * 2;
-    fputs("RIFF", f), put32(f, 36 + bytes), fputs("WAVEfmt ", f);
-    put32(f, 16), put16(f, 1), put16(f, 1), put32(f, RATE), put32(f, RATE * 2), put16(f, 2), put16(f, 16);
-    fputs("data", f), put32(f, bytes);
+    fputs("RIFF", f);
+    put32(f, 36 + bytes);
+    fputs("WAVEfmt ", f);
+    put32(f, 16);        // format chunk size
+    put16(f, 1);         // PCM
+    put16(f, 1);         // mono
+    put32(f, RATE);      // samples a second
+    put32(f, RATE * 2);  // bytes a second
+    put16(f, 2);         // bytes a frame
+    put16(f, 16);        // bits a sample
+    fputs("data", f);
+    put32(f, bytes);
     for (double s : w)
         put16(f, (unsigned)(uint16_t)(int16_t)std::lround(std::fmax(-1.0, std::fmin(1.0, s)) * 32767));
     bool ok = !ferror(f);

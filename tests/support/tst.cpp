@@ -91,9 +91,13 @@ std::vector<std::string> tst_lines(const std::vector<TstPrim>& prims)
         if (!tst_glyph(p))
             continue;
         double x = 1e9, y = 1e9, s = 1e9, t = 1e9, right = -1e9, a = p.v[0].a;
-        for (const TstVert& v : p.v)
-            x = std::min(x, v.x), y = std::min(y, v.y), s = std::min(s, v.s), t = std::min(t, v.t),
+        for (const TstVert& v : p.v) {
+            x = std::min(x, v.x);
+            y = std::min(y, v.y);
+            s = std::min(s, v.s);
+            t = std::min(t, v.t);
             right = std::max(right, v.x);
+        }
         if (x == px && y == py)
             continue;  // the second half of a quad that the GL split
         if (y != py || a != pa || std::fabs(x - pnext) > 0.01) {
@@ -102,7 +106,10 @@ std::vector<std::string> tst_lines(const std::vector<TstPrim>& prims)
             out.push_back(head);
         }
         out.back() += (char)(std::lround(t * 16) * 16 + std::lround(s * 16));
-        px = x, py = y, pa = a, pnext = x + 0.75 * (right - x);
+        px = x;
+        py = y;
+        pa = a;
+        pnext = x + 0.75 * (right - x);
     }
     return out;
 }
@@ -115,14 +122,9 @@ bool tst_has(const std::vector<std::string>& lines, const std::string& line)
 void tst_put(int layer, double x, double y)
 {
     EdLayer& l = ed[layer];
-    l.vx[l.count] = x, l.vy[l.count] = y;
+    l.vx[l.count] = x;
+    l.vy[l.count] = y;
     l.count++;
-}
-
-unsigned tst_env(const char* name, unsigned fallback)
-{
-    const char* s = getenv(name);
-    return s ? (unsigned)strtoul(s, nullptr, 10) : fallback;
 }
 
 std::string tst_slurp(const std::string& path)

@@ -28,7 +28,4 @@ std::vector<std::string> tst_lines(const std::vector<TstPrim>& prims);
 bool tst_has(const std::vector<std::string>& lines, const std::string& line);
 bool tst_glyph(const TstPrim& p);  // a textured square of text
 void tst_put(int layer, double x, double y);
-// The whole number in environment variable name, else fallback: a random run's
-// seed (TESS_SEED, traced so a failure names it) or length.
-unsigned tst_env(const char* name, unsigned fallback);
 std::string tst_slurp(const std::string& path);
