@@ -56,12 +56,13 @@ struct Export : testing::Test {
     }
 };
 
-// A model with every kind of layer: layer 1 as wire, TRIANGLES, layer colour;
+// A model with every kind of layer: layer 1 as wire, with the layer colour;
 // layer 2 hidden and layer 3 empty, so neither is written; layer 4 with its
 // own colours, which round to two decimals; layer 5 with its colour being
-// edited; layer 6 a point.
+// edited; layer 6 as it starts.
 static void golden_model()
 {
+    const double own[2][4] = {{1, 0.5, 0, 1}, {0.333, 0.666, 0.996, 0.004}};
     cm.sizeX = 12;
     cm.sizeY = 9;
     ed[0].view = 1;
@@ -75,23 +76,18 @@ static void golden_model()
     ed[3].colorSel = 1;
     tst_put(3, -12, 9);
     tst_put(3, 12, -9);
-    ed[3].vr[0] = 1;
-    ed[3].vg[0] = 0.5;
-    ed[3].vb[0] = 0;
-    ed[3].va[0] = 1;
-    ed[3].vr[1] = 0.333;
-    ed[3].vg[1] = 0.666;
-    ed[3].vb[1] = 0.996;
-    ed[3].va[1] = 0.004;
-    ed[4].drawType = 9;
+    for (int j = 0; j < 2; j++) {
+        ed[3].vr[j] = own[j][0];
+        ed[3].vg[j] = own[j][1];
+        ed[3].vb[j] = own[j][2];
+        ed[3].va[j] = own[j][3];
+    }
     ed[4].colorSel = -2;
     ed[4].r = 0.25;
     ed[4].b = 0.75;
     ed[4].a = 1;
     tst_put(4, 3, -4);
     tst_put(4, -3, 4);
-    ed[5].view = 1;
-    ed[5].drawType = 0;
     tst_put(5, 0, 0);
 }
 

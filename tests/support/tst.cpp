@@ -24,7 +24,11 @@ struct TstWindow : testing::Environment {
     // An audio thread left running can hang the exit. No SDL_Quit: libGL would
     // unload Mesa's driver before the leak check, and the driver's leaks would
     // lose the names their suppressions go by.
-    void TearDown() override { end_Sound(), SDL_QuitSubSystem(SDL_INIT_AUDIO); }
+    void TearDown() override
+    {
+        end_Sound();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
 };
 static testing::Environment* const tstWindow = testing::AddGlobalTestEnvironment(new TstWindow);
 static std::vector<GLfloat> tstBuf(1 << 22);
