@@ -21,6 +21,10 @@ want=/Users/$USER/Desktop
 if [ -e "$want" ] || [ -L "$want" ]; then
     exit 0
 fi
+if [ -z "${HOME:-}" ]; then
+    echo "tessaloom: HOME is not set, so there is no desktop folder to give the export"
+    exit 0
+fi
 desk=$(xdg-user-dir DESKTOP 2>/dev/null) && [ -n "$desk" ] || desk=$HOME/Desktop
 hint() {
     local make=""
@@ -32,7 +36,8 @@ hint() {
 case "${1:-}" in
 provide)
     echo "tessaloom: $want does not exist; making it a link to $desk for the export"
-    sudo=() && [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     mkdir -p "$desk" && "${sudo[@]}" mkdir -p "/Users/$USER" && "${sudo[@]}" ln -s "$desk" "$want" || hint
     ;;
 hint)
