@@ -194,7 +194,7 @@ TEST_F(Draw, ModelInSixPlacementsInItsViewsAndColoursUnderTheMarkers)
     ed[0].va[2] = 0.75;
     tst_put(1, -20, 0);
     ed[1].drawType = GL_POINTS;
-    tst_put(2, 5, 5);
+    tst_put(2, 20, 20);  // away from the other markers
     ed[2].drawType = GL_POINTS;
     ed[2].view = 0;
     auto model = tst_feedback([] { edit_model(1, 0, 0, 0); });
