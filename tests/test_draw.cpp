@@ -85,6 +85,7 @@ TEST_F(Draw, GlyphSheetsKeyOutBlackAndBrokenOnesLeaveAnEmptyTexture)
     auto alpha = sheet("tests/odd.bmp");
     EXPECT_EQ(alpha.size(), 128u * 128);
     EXPECT_EQ(std::count(alpha.begin(), alpha.end(), 255), 50 * 128) << "only the white opaque";
+    EXPECT_EQ(alpha[0], 255) << "from the top-left corner";
     // Unreadable, empty, not a picture, or wider than any GL need take: each leaves the empty texture.
     SDL_Surface* wide = SDL_CreateRGBSurface(0, 4097, 1, 24, 0xff, 0xff00, 0xff0000, 0);
     SDL_SaveBMP(wide, "tests/wide.bmp");
