@@ -75,7 +75,7 @@ static void golden_model()
     ed[1].view = 0;
     tst_put(1, 1, 1);
     ed[3].drawType = 2;
-    ed[3].colorSel = 1;
+    ed[3].colorSel = 0;
     tst_put(3, -12, 9);
     tst_put(3, 12, -9);
     for (int j = 0; j < 2; j++) {
