@@ -58,10 +58,10 @@ struct Export : testing::Test {
     }
 };
 
-// A model with every kind of layer: layer 1 as wire, with the layer colour;
-// layer 2 hidden and layer 3 empty, so neither is written; layer 4 with its
-// own colours, which round to two decimals; layer 5 with its colour being
-// edited; layer 6 as it starts.
+// A model with every kind of layer: layer 1 in wire view with its colour
+// being edited, which is written as the layer colour; layer 2 hidden and
+// layer 3 empty, so neither is written; layer 4 with its own colours, which
+// round to two decimals.
 static void golden_model()
 {
     const double own[2][4] = {{1, 0.5, 0, 1}, {0.333, 0.666, 0.996, 0.004}};
@@ -69,6 +69,7 @@ static void golden_model()
     cm.sizeY = 9;
     ed[0].view = 1;
     ed[0].drawType = 4;
+    ed[0].colorSel = -2;
     tst_put(0, 0, -5);
     tst_put(0, 5, 5);
     tst_put(0, -5, 5);
@@ -84,12 +85,6 @@ static void golden_model()
         ed[3].vb[j] = own[j][2];
         ed[3].va[j] = own[j][3];
     }
-    ed[4].colorSel = -2;
-    ed[4].r = 0.25;
-    ed[4].b = 0.75;
-    tst_put(4, 3, -4);
-    tst_put(4, -3, 4);
-    tst_put(5, 0, 0);
 }
 
 TEST_F(Export, WritesEveryVisibleNonEmptyLayerInBothFormsWithItsPrimitive)
@@ -104,11 +99,11 @@ TEST_F(Export, WritesEveryVisibleNonEmptyLayerInBothFormsWithItsPrimitive)
     const char* const names[10] = {"GL_POINTS", "GL_LINES", "GL_LINE_LOOP", "GL_LINE_STRIP", "GL_TRIANGLES",
                                    "GL_TRIANGLE_STRIP", "GL_TRIANGLE_FAN", "GL_QUADS", "GL_QUAD_STRIP", "GL_POLYGON"};
     for (int t = 0; t < 10; t++) {
-        ed[5].drawType = t;
+        ed[3].drawType = t;
         EXPECT_EQ(run(file), "");
         const std::string text = tst_slurp(file);
         EXPECT_NE(text.find("\tglBegin(" + std::string(names[t]) + ");\n"), std::string::npos) << t;
-        EXPECT_NE(text.find("\tglDrawArrays(" + std::string(names[t]) + ",0,1);\n"), std::string::npos) << t;
+        EXPECT_NE(text.find("\tglDrawArrays(" + std::string(names[t]) + ",0,2);\n"), std::string::npos) << t;
     }
     for (EdLayer& l : ed)
         l.count = 0;
