@@ -3,20 +3,18 @@
 #include "gfx/gfx.h"
 #include "screen/screen.h"
 
-static const char* const TOP_VERSION = "1.3b";
-
 void scn_tops()
 {
     fontB(1, alB, 10 - WIW, 6 - WIH, "Tessaloom");
     fontA(1, ALP.titleAlpha, 10 - WIW, 6 - WIH, "Tessaloom");
     fontB(0, alB, 178 - WIW, 6 - WIH,
           "VERSION %s__________________________________________________________________________________________",
-          TOP_VERSION);
+          TESS_VERSION);
     if (cm.cullFace == 1)
         fontA(0, 1, WIW - 64, WIH - 24, "CULL_FACE");
     fontB(0, alB, 10 - WIW, WIH - 18,
           "__________________________________________________________________________________________________"
           "________________________________");
-    fontB(0, alB, 10 - WIW, WIH - 12, "Tessaloom VERSION %s (C) the Tessaloom authors", TOP_VERSION);
+    fontB(0, alB, 10 - WIW, WIH - 12, "Tessaloom VERSION %s (C) the Tessaloom authors", TESS_VERSION);
     fontB(0, alB, WIW - 64, WIH - 12, "FPS:%2d/20", tm.fps);
 }

@@ -228,8 +228,8 @@ TEST_F(Draw, DefaultFrameText)
              "-258,-246 1:VERTEX:   0/256", "-156,-228 0.4:X:-12,Y:-12", "276,-228 0.4:X:12,Y:-12",
              "-156,228 0.4:X:-12,Y:12", "276,228 0.4:X:12,Y:12", "68,-2 0:No.1", "336,288 0.5:FPS: 0/20",
              "234,-282 0.5:MODELLING TIME:00'00", "356,-282 0.5:'00'01", "-390,-294 0.5:Tessaloom",
-             "-390,-294 0:Tessaloom", "-222,-294 0.5:VERSION 1.3b" + std::string(90, '_'),
-             "-390,282 0.5:" + std::string(130, '_'), "-390,288 0.5:Tessaloom VERSION 1.3b (C) the Tessaloom authors"})
+             "-390,-294 0:Tessaloom", "-222,-294 0.5:VERSION " TESS_VERSION + std::string(90, '_'),
+             "-390,282 0.5:" + std::string(130, '_'), "-390,288 0.5:Tessaloom VERSION " TESS_VERSION " (C) the Tessaloom authors"})
         EXPECT_TRUE(tst_has(lines, want)) << want;
     EXPECT_FALSE(tst_has(lines, "336,276 1:CULL_FACE"));
     cm.cullFace = 1;
