@@ -3,6 +3,7 @@
 #include "export/export.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -21,20 +22,25 @@ static const char expRule[] = "\t---------------------------------\n";
 static FILE* expOut;
 static bool expFailed;
 
+// A name that is empty, holds a '/' or is "." or ".." would point into another
+// folder, and a cut one at someone else's file: such a path is not built at
+// all, "/Users/" stays, names a directory, and every export then fails and is
+// reported, as without USER.
 void GetDataPath()
 {
     const char* user = getenv("USER");
-    if (!user)
-        return;
     const size_t used = strlen(dataPassM);
-    // A cut name could point at someone else's file, so a path that does not
-    // fit is not built at all: "/Users/" stays, names a directory, and every
-    // export then fails and is reported.
-    if (used + strlen(user) + sizeof expSuffix > sizeof dataPassM) {
-        fprintf(stderr, "USER is too long for the export path\n");
-        return;
-    }
-    snprintf(dataPassM + used, sizeof dataPassM - used, "%s%s", user, expSuffix);
+    const char* why = nullptr;
+    if (!user || !*user)
+        why = "USER is empty or not set";
+    else if (strchr(user, '/') || strcmp(user, ".") == 0 || strcmp(user, "..") == 0)
+        why = "USER is not a plain user name";
+    else if (used + strlen(user) + sizeof expSuffix > sizeof dataPassM)
+        why = "USER is too long for the export path";
+    if (why)
+        fprintf(stderr, "tessaloom: %s, so exports will fail\n", why);
+    else
+        snprintf(dataPassM + used, sizeof dataPassM - used, "%s%s", user, expSuffix);
 }
 
 static void exp_put(const char* text)
@@ -114,11 +120,12 @@ static void exp_layer(int i)
 
 // Flushed at once: with output to a file or pipe the report would otherwise
 // wait for the editor to end, and be lost if it never ends cleanly.
-static void exp_report()
+static void exp_report(int err)
 {
     puts("失敗");
     puts(dataPassM);
     fflush(stdout);
+    fprintf(stderr, "tessaloom: export not written: %s\n", strerror(err));
 }
 
 static bool exp_format(char** text, size_t* size)
@@ -136,15 +143,19 @@ static bool exp_format(char** text, size_t* size)
 }
 
 // The file itself is written, so a link is followed and its mode, owner and
-// hard links stay; whatever the user may not write is refused.
+// hard links stay; whatever the user may not write is refused. A failure
+// leaves the errno of its first failed step.
 static bool exp_write(const char* text, size_t size)
 {
     FILE* f = fopen(dataPassM, "w");
     if (!f)
         return false;
-    bool ok = fwrite(text, 1, size, f) == size;
-    ok = fflush(f) == 0 && ok;
-    return fclose(f) == 0 && ok;
+    const bool ok = fwrite(text, 1, size, f) == size && fflush(f) == 0;
+    const int err = errno;
+    const bool closed = fclose(f) == 0;
+    if (!ok)
+        errno = err;
+    return ok && closed;
 }
 
 // The whole text is formatted before the file is opened, so the file stands
@@ -156,7 +167,8 @@ void edit_data(int mode)
     char* text = nullptr;
     size_t size = 0;
     const bool ok = exp_format(&text, &size) && exp_write(text, size);
+    const int err = errno;
     free(text);
     if (!ok)
-        exp_report();
+        exp_report(err);
 }

@@ -8,8 +8,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -45,16 +47,18 @@ struct Export : testing::Test {
         mkdir(dir.c_str(), 0755);
     }
     void TearDown() override { system(("rm -rf " + dir).c_str()); }
-    // Exports to path and returns what it printed.
+    // Exports to path and returns what it printed, on stdout then stderr.
     std::string run(const std::string& path, bool asNobody = false)
     {
         snprintf(dataPassM, sizeof dataPassM, "%s", path.c_str());
         testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
         if (asNobody)
             export_as_nobody();
         else
             edit_data(0);
-        return testing::internal::GetCapturedStdout();
+        const std::string err = testing::internal::GetCapturedStderr();
+        return testing::internal::GetCapturedStdout() + err;
     }
 };
 
@@ -111,9 +115,9 @@ TEST_F(Export, WritesEveryVisibleNonEmptyLayerInBothFormsWithItsPrimitive)
     EXPECT_EQ(tst_slurp(file), "") << "nothing to write";
 }
 
-static std::string failed(const std::string& path)
+static std::string failed(const std::string& path, int why)
 {
-    return "失敗\n" + path + "\n";
+    return "失敗\n" + path + "\ntessaloom: export not written: " + strerror(why) + "\n";
 }
 
 static bool has_vertex(const std::string& path)
@@ -148,8 +152,8 @@ TEST_F(Export, WritesTheFileItselfThroughLinks)
 TEST_F(Export, RefusesWhatTheUserMayNotWriteAndReportsEveryFailure)
 {
     tst_put(2, 1, 1);
-    for (const std::string& bad : {dir, dir + "/missing/x"})  // the folder itself, a file in a missing folder
-        EXPECT_EQ(run(bad), failed(bad));
+    EXPECT_EQ(run(dir), failed(dir, EISDIR));
+    EXPECT_EQ(run(dir + "/missing/x"), failed(dir + "/missing/x", ENOENT));
     // The user's own folder holding a read-only file, then, read-only itself, a writable one.
     const std::string locked = dir + "/locked.txt";
     const std::string open = dir + "/open.txt";
@@ -160,7 +164,7 @@ TEST_F(Export, RefusesWhatTheUserMayNotWriteAndReportsEveryFailure)
     if (geteuid() == 0) {
         ASSERT_EQ(chown(dir.c_str(), nobody, -1), 0);
     }
-    EXPECT_EQ(run(locked, true), failed(locked));
+    EXPECT_EQ(run(locked, true), failed(locked, EACCES));
     EXPECT_EQ(tst_slurp(locked), "previous") << "refused and left as it was";
     chmod(dir.c_str(), 0555);
     EXPECT_EQ(run(open, true), "") << "the folder's own mode does not matter";
@@ -174,12 +178,12 @@ TEST_F(Export, RefusesWhatTheUserMayNotWriteAndReportsEveryFailure)
     setrlimit(RLIMIT_FSIZE, &full);
     const std::string report = run(file);
     setrlimit(RLIMIT_FSIZE, &lim);
-    EXPECT_EQ(report, failed(file)) << "a full disk";
+    EXPECT_EQ(report, failed(file, EFBIG)) << "a full disk";
     EXPECT_EQ(run(file), "") << "once the disk has room again";
     EXPECT_TRUE(has_vertex(file));
 }
 
-TEST(DataPath, BuiltFromUserOnlyWhenItFits)
+TEST(DataPath, BuiltFromAPlainUserNameThatFits)
 {
     auto path = [](const char* user) {
         user ? setenv("USER", user, 1) : unsetenv("USER");
@@ -188,8 +192,12 @@ TEST(DataPath, BuiltFromUserOnlyWhenItFits)
         GetDataPath();
         return std::string(dataPassM) + "|" + testing::internal::GetCapturedStderr();
     };
-    EXPECT_EQ(path(nullptr), "/Users/|");
     const std::string fits(481, 'u');  // with "/Users/", the suffix and the final zero: 512 bytes
     EXPECT_EQ(path(fits.c_str()), "/Users/" + fits + "/Desktop/model_data.txt|");
-    EXPECT_EQ(path((fits + "u").c_str()), "/Users/|USER is too long for the export path\n");
+    EXPECT_EQ(path("..x"), "/Users/..x/Desktop/model_data.txt|");
+    EXPECT_EQ(path((fits + "u").c_str()), "/Users/|tessaloom: USER is too long for the export path, so exports will fail\n");
+    for (const char* unset : {(const char*)nullptr, ""})
+        EXPECT_EQ(path(unset), "/Users/|tessaloom: USER is empty or not set, so exports will fail\n");
+    for (const char* other : {"a/b", "/", ".", ".."})
+        EXPECT_EQ(path(other), "/Users/|tessaloom: USER is not a plain user name, so exports will fail\n") << other;
 }
