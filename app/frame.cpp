@@ -20,18 +20,42 @@ static void app_fatal(const char* what)
     exit(EXIT_FAILURE);
 }
 
-// sdl12-compat falls back to SDL2's offscreen driver when there is no display,
-// which would leave an editor nobody can see or close; a driver asked for by
-// name is taken as meant.
-static void app_need_display()
+// No display to open a window on: one plain line, and the process ends.
+static void app_no_display(const char* display)
 {
-    char name[32];
-    if (getenv("SDL_VIDEODRIVER") || !SDL_VideoDriverName(name, sizeof name))
-        return;
-    if (strcmp(name, "offscreen") == 0 || strcmp(name, "dummy") == 0) {
-        SDL_SetError("no display (video driver %s)", name);
-        app_fatal("cannot open the window");
-    }
+    if (display && *display)
+        fprintf(stderr, "tessaloom: no display: cannot open display \"%s\"\n", display);
+    else
+        fputs("tessaloom: no display: DISPLAY is not set\n", stderr);
+    exit(EXIT_FAILURE);
+}
+
+// Without a display SDL 1.2 falls back to a text-mode driver that takes the
+// terminal over, and sdl12-compat to an offscreen one that shows nobody a
+// window; so X11 it is, unless the user names a driver. Returns whether it
+// was pinned.
+static bool app_pin_x11()
+{
+    if (getenv("SDL_VIDEODRIVER"))
+        return false;
+    const char* display = getenv("DISPLAY");
+    if (!display || !*display)
+        app_no_display(display);
+    setenv("SDL_VIDEODRIVER", "x11", 1);
+    return true;
+}
+
+// One event is taken a frame, so every queued event nobody reads delays a
+// quit by a frame, and once SDL's 128 places are full a quit is dropped:
+// mouse motion over the window, a joystick's noise. Only key presses and
+// SDL_QUIT are queued. The keys and the joystick are read as levels
+// (inputEngine, which updates the joystick itself); SDL keeps a key's level
+// even when its release is not queued.
+static void app_quit_events_only()
+{
+    for (int type = SDL_ACTIVEEVENT; type < SDL_NUMEVENTS; type++)
+        if (type != SDL_KEYDOWN && type != SDL_QUIT)
+            SDL_EventState(type, SDL_IGNORE);
 }
 
 int SDL_main()
@@ -52,12 +76,16 @@ int SDL_main()
 
 void start()
 {
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) == -1)
+    const bool x11 = app_pin_x11();
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) == -1) {
+        if (x11)
+            app_no_display(getenv("DISPLAY"));
         app_fatal("cannot start SDL");
+    }
     // SDL2 under sdl12-compat fails the whole SDL_Init for a bad audio driver;
     // without sound the editor still works, and the sound loader says why.
     SDL_InitSubSystem(SDL_INIT_AUDIO);
-    app_need_display();
+    app_quit_events_only();
     GetDataPath();
     init_common();
     init_win(&cm.winToggle);

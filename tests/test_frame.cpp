@@ -23,6 +23,7 @@ TEST(Frame, StartUpGivesEveryRunTheSameDefaults)
     EXPECT_NE(out.find("\nSE_C[0] : audio device not open\n"), std::string::npos) << out;
     EXPECT_EQ(std::make_tuple(gm, cm.scale, cm.pane, ed[0].count, tm.timeH), std::make_tuple(0, 1800, 1, 0, 0u));
     EXPECT_STREQ(dataPassM, "/Users/ann/Desktop/model_data.txt");
+    EXPECT_EQ(SDL_JoystickEventState(SDL_QUERY), SDL_IGNORE) << "the joystick is polled, its noise never queued";
 }
 
 TEST(Frame, TheWindowsCloseAndAQuitRequestEndTheLoop)

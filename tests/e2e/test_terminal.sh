@@ -1,0 +1,43 @@
+# The program started from a terminal with no display: --help and --version
+# answered, any other argument refused with the usage; and without a usable
+# display one plain line and status 1, on a pseudo-terminal, where a text-mode
+# video driver would take the terminal over.
+source "$(dirname "$0")/lib.sh"
+# run STATUS ARGS...: ends with STATUS without a display; stdout in out, stderr in err
+run() {
+    RC=0 && env -u DISPLAY "$BIN" "${@:2}" >"$WORK/out" 2>"$WORK/err" || RC=$?
+    [ "$RC" = "$1" ] || fail "with ${*:2}: status $RC"
+}
+run 0 --help
+grep -q '^Usage: tessaloom ' "$WORK/out" && grep -qF /Users/\$USER/Desktop/model_data.txt "$WORK/out" || fail "no usage"
+grep -q 'Escape or q quits' "$WORK/out" && grep -q -- '--version' "$WORK/out" && [ ! -s "$WORK/err" ] || fail "bad usage"
+mv "$WORK/out" "$WORK/usage"
+run 0 --version
+[ "$(cat "$WORK/out")" = "tessaloom ${TESS_VERSION:?}" ] && [ ! -s "$WORK/err" ] || fail "bad version"
+for args in --bogus "--help --version" -; do
+    run 2 $args
+    [ ! -s "$WORK/out" ] && cmp -s "$WORK/usage" "$WORK/err" || fail "$args: not the usage on stderr alone"
+done
+
+# The bundle is looked for beside the executable and where the install puts it,
+# not in a parent folder.
+I=$WORK/prefix/libexec/tessaloom && mkdir -p "$I" "$WORK/prefix/share/tessaloom" && cp "$BIN" "$I/"
+ln -s "${TESS_BUILD:?}/Tessaloom.app" "$WORK/prefix/share/tessaloom/"
+ln -s "$TESS_BUILD/Tessaloom.app" "$WORK/prefix/libexec/"
+BIN=$I/tessaloom run 1
+[ "$(cat "$WORK/err")" = "tessaloom: no display: DISPLAY is not set" ] || fail "the installed bundle not found"
+rm "$WORK/prefix/share/tessaloom/Tessaloom.app"
+BIN=$I/tessaloom run 1
+grep -q 'Tessaloom.app not found beside the executable' "$WORK/err" || fail "a bundle found in a parent folder"
+
+# alone ENV...: the program on a pseudo-terminal with ENV; what the terminal showed in out
+alone() {
+    RC=0 && timeout 20 script -qec "env -u SDL_VIDEODRIVER $* SDL_AUDIODRIVER=dummy $(printf %q "$BIN")" /dev/null \
+        </dev/null >"$WORK/out" || RC=$?
+}
+alone -u DISPLAY
+[ "$RC" = 1 ] && [ "$(cat "$WORK/out")" = $'tessaloom: no display: DISPLAY is not set\r' ] || fail "without DISPLAY: status $RC"
+n=90 && while [ -e "/tmp/.X11-unix/X$n" ]; do n=$(( n + 1 )); done
+alone DISPLAY=:$n
+[ "$RC" = 1 ] && [ "$(cat "$WORK/out")" = "tessaloom: no display: cannot open display \":$n\""$'\r' ] || fail "with DISPLAY :$n: status $RC"
+echo "ok: the terminal's answers"
