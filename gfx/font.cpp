@@ -50,7 +50,8 @@ void fontRec(int column, int row, double size, int texture, double alpha)
     glEnd();
 }
 
-__attribute__((format(printf, 6, 0))) static void font_draw(const GLuint* table, int size, double alpha, double x, double y, const char* format,
+__attribute__((format(printf, 6, 0)))
+static void font_draw(const GLuint* table, int size, double alpha, double x, double y, const char* format,
                       va_list args)
 {
     char text[TXT_BUF];

@@ -23,22 +23,15 @@ void load_progress(int done, const char* format, ...) __attribute__((format(prin
 
 // The display lists, under the numbers they have always had.
 enum GfxList {
-    LST_ARROWS = 10,       // value arrows of the panel cursor, left tip at x 0
-    LST_ARROWS_WIDE = 11,  // the same, left tip at x -42, around a primitive name
-    LST_PLUS = 12,         // canvas cursor
-    LST_SQUARE = 13,       // canvas cursor carrying or over a vertex
-    LST_RAYS = 14,         // spinning rays of the cursor over a vertex
-    LST_BAR = 20,          // panel cursor bar
-    LST_MARK = 25,         // vertex marker of the other layers
-    LST_MARK_CURRENT = 26, // vertex marker of the current layer
-    LST_BOX_GLOBAL = 30,   // boxes of the five panel sections
-    LST_BOX_LAYER = 31,
-    LST_BOX_PREVIEW = 33,
-    LST_BOX_BACK = 34,
-    LST_BOX_OTHER = 35,
-    LST_PREVIEWS = 40,     // the three preview frames; places itself
+    LST_ARROWS = 10,                                // value arrows of the panel cursor, left tip at x 0,
+    LST_ARROWS_WIDE = 11,                           // or at x -42, around a primitive's name
+    LST_PLUS = 12, LST_SQUARE = 13, LST_RAYS = 14,  // the canvas cursor's marks
+    LST_BAR = 20,                                   // the panel cursor's bar
+    LST_MARK = 25, LST_MARK_CURRENT = 26,           // vertex markers: other layers', the current one's
+    LST_BOX_GLOBAL = 30, LST_BOX_LAYER = 31, LST_BOX_PREVIEW = 33, LST_BOX_BACK = 34, LST_BOX_OTHER = 35,
+    LST_PREVIEWS = 40,                              // the three preview frames; sets its own matrix
     LST_CANVAS_FRAME = 50,
-    LST_BACKGROUND = 60,   // twice the window each way, in the current colour
+    LST_BACKGROUND = 60,                            // twice the window each way, in the current colour
 };
 // Frames and outlines on the canvas and panel.
 constexpr GLdouble GFX_FRAME[4] = {0, 0.5, 1, 0.4};
