@@ -4,6 +4,8 @@
 
 #include "app/records.h"
 
+constexpr int FRAME_MS = 50;  // the fixed frame period: 20 frames a second
+
 int SDL_main();
 void start();
 void init_win(int* toggle);

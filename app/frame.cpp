@@ -95,7 +95,7 @@ void start()
     gm = 0;
     Uint32 t = SDL_GetTicks();
     tm.timeF = tm.timeS = tm.timeM = tm.timeH = 0;
-    tm.framePeriod = 50;
+    tm.framePeriod = FRAME_MS;
     tm.frameEnd = t;
 }
 

@@ -2,6 +2,8 @@
 // every subsystem shares (draw-type labels, the vertex hit test).
 #include "app/records.h"
 
+#include <algorithm>
+
 EdLayer ed[ED_LAYERS];
 CmRec cm;
 TmRec tm;
@@ -17,7 +19,7 @@ GLuint imgFontA[2], imgFontB[2];
 double alB = 0.5;
 char dataPassM[PATH_SIZE] = "/Users/";
 
-const char* const edModeLabels[10] = {
+const char* const edModeLabels[ED_TYPES] = {
     "      POINTS", "       LINES", "   LINE_LOOP", "  LINE_STRIP", "   TRIANGLES",
     "TRIANGLSTRIP", "TRIANGLE_FAN", "       QUADS", "  QUAD_STRIP", "     POLYGON",
 };
@@ -78,10 +80,7 @@ void init_editer()
 void edit_mode_setter()
 {
     for (EdLayer& l : ed) {
-        if (l.drawType >= 10)
-            l.drawType = 9;
-        else if (l.drawType < 0)
-            l.drawType = 0;
+        l.drawType = std::clamp(l.drawType, 0, ED_TYPES - 1);
         l.modeLabel = edModeLabels[l.drawType];
     }
 }

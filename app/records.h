@@ -7,8 +7,8 @@
 #include <SDL_mixer.h>
 #include <GL/gl.h>
 
-enum { WIH = 300, WIW = 400 };  // half window height and width
-enum { ED_LAYERS = 6, ED_MAXVERT = 256, ED_SLOTS = ED_MAXVERT + 1 };
+constexpr int WIH = 300, WIW = 400;  // half window height and width
+enum { ED_LAYERS = 6, ED_MAXVERT = 256, ED_SLOTS = ED_MAXVERT + 1, ED_TYPES = 10 };
 enum { JOY_SLOTS = 16, SE_COUNT = 9, BGM_COUNT = 3 };
 enum { PATH_SIZE = 512 };
 
@@ -17,7 +17,7 @@ struct EdLayer {
     int view;      // 0 off, 1 wire, 2 fill
     int colorSel;  // -1 layer colour, -2 layer colour being edited, >=0 per vertex
     int count;
-    int drawType;  // the GL primitive value, 0..9
+    int drawType;  // the GL primitive value, 0 .. ED_TYPES - 1
     double r, g, b, a;
     double vr[ED_SLOTS], vg[ED_SLOTS], vb[ED_SLOTS], va[ED_SLOTS];
     double vx[ED_SLOTS], vy[ED_SLOTS];
@@ -65,7 +65,7 @@ extern double alB;
 extern char dataPassM[PATH_SIZE];
 
 // The 12-character panel label of each draw type, indexed by drawType.
-extern const char* const edModeLabels[10];
+extern const char* const edModeLabels[ED_TYPES];
 
 #define RES_DIR "Tessaloom.app/Contents/Resources/init.component/"
 

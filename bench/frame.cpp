@@ -16,6 +16,7 @@
 #include "bench/bench.h"
 #include "bench/startup.h"
 #include "export/export.h"
+#include "input/input.h"
 #include "screen/screen.h"
 
 enum { BCH_WARMUP = 50, BCH_MAX_FRAMES = 4000, BCH_EXPORTS = 30, BCH_STARTUPS = 3 };
@@ -79,7 +80,7 @@ static void bch_worst_model()
     cm.gridSpan = 1;
     cm.antiAlias = 1;
     cm.pane = 0;
-    cm.menuItem = 8;
+    cm.menuItem = ITEM_LAYER_VIEW;
 }
 
 static void bch_cull_on()

@@ -2,14 +2,13 @@
 // source written for every visible, non-empty layer of the model.
 #include "export/export.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-static const char* const expPrimNames[10] = {
+static const char* const expPrimNames[ED_TYPES] = {
     "GL_POINTS",         "GL_LINES",        "GL_LINE_LOOP", "GL_LINE_STRIP", "GL_TRIANGLES",
     "GL_TRIANGLE_STRIP", "GL_TRIANGLE_FAN", "GL_QUADS",     "GL_QUAD_STRIP", "GL_POLYGON",
 };
@@ -65,7 +64,7 @@ static void exp_colour(double r, double g, double b, double a)
     exp_print("\t\tglColor4f(%.2ff, %.2ff, %.2ff, %.2ff);", r, g, b, a);
 }
 
-static void exp_immediate(const EdLayer& l, int count, const char* prim)
+static void exp_immediate(const EdLayer& l, const char* prim)
 {
     exp_put("\tDROW TYPE : ***glBegin ~ glEnd***\n");
     exp_put(expRule);
@@ -74,7 +73,7 @@ static void exp_immediate(const EdLayer& l, int count, const char* prim)
         exp_colour(l.r, l.g, l.b, l.a);
         exp_put("\n");
     }
-    for (int j = 0; j < count; j++) {
+    for (int j = 0; j < l.count; j++) {
         if (l.colorSel >= 0)
             exp_colour(l.vr[j], l.vg[j], l.vb[j], l.va[j]);
         exp_print("\t\tglVertex2f(%.f.f, %.f.f);\n", l.vx[j], l.vy[j]);
@@ -82,12 +81,12 @@ static void exp_immediate(const EdLayer& l, int count, const char* prim)
     exp_put("\t\tglEnd();\n\n");
 }
 
-static void exp_arrays(const EdLayer& l, int count, const char* prim, int num)
+static void exp_arrays(const EdLayer& l, const char* prim, int num)
 {
     exp_put("\tDROW TYPE : ***Arrays***\n");
     exp_put(expRule);
     exp_print("\tfloat cl%d[]=//color\n\t\t{\n", num);
-    for (int j = 0; j < count; j++) {
+    for (int j = 0; j < l.count; j++) {
         if (l.colorSel < 0)
             exp_print("\t\t%.2ff,%.2ff,%.2ff,%.2ff,\n", l.r, l.g, l.b, l.a);
         else
@@ -95,27 +94,25 @@ static void exp_arrays(const EdLayer& l, int count, const char* prim, int num)
     }
     exp_put("\t\t};\n");
     exp_print("\tfloat vt%d[]=//vertex\n\t\t{\n", num);
-    for (int j = 0; j < count; j++)
+    for (int j = 0; j < l.count; j++)
         exp_print("\t\t%.f.f,%.f.f,\n", l.vx[j], l.vy[j]);
     exp_put("\t\t};\n");
     exp_print("\tglColorPointer(4,GL_FLOAT,0,cl%d);\n", num);
     exp_print("\tglVertexPointer(2,GL_FLOAT,0,vt%d);\n", num);
-    exp_print("\tglDrawArrays(%s,0,%d);\n\n\n", prim, count);
+    exp_print("\tglDrawArrays(%s,0,%d);\n\n\n", prim, l.count);
 }
 
 static void exp_layer(int i)
 {
     const EdLayer& l = ed[i];
-    // Never read past the per-vertex arrays or the primitive table.
-    const int count = std::clamp(l.count, 0, (int)ED_MAXVERT);
-    if (l.view == 0 || count == 0)
+    if (l.view == 0 || l.count == 0)
         return;
-    const char* prim = expPrimNames[std::clamp(l.drawType, 0, 9)];
+    const char* prim = expPrimNames[l.drawType];
     if (i == 0)
         exp_print("SIZE X = %d, Y = %d\n\n", cm.sizeX * 2, cm.sizeY * 2);
     exp_print("LAYER : %d ________________________________________\n", i + 1);
-    exp_immediate(l, count, prim);
-    exp_arrays(l, count, prim, i + 1);
+    exp_immediate(l, prim);
+    exp_arrays(l, prim, i + 1);
 }
 
 // Flushed at once: with output to a file or pipe the report would otherwise

@@ -25,7 +25,7 @@ void load_progress(int done, const char* format, ...)
     va_end(ap);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_TEXTURE_2D);
-    for (int i = 0; i < done && i < 4; i++)
+    for (int i = 0; i < done; i++)
         fontB(0, alB, -42, -42 + 6 * i, "%s", stages[i]);
     fontB(0, alB, -42, -42 + 6 * done, "%s", line);
     glDisable(GL_TEXTURE_2D);
@@ -50,6 +50,7 @@ void fontRec(int column, int row, double size, int texture, double alpha)
     glEnd();
 }
 
+__attribute__((format(printf, 6, 0)))
 static void font_draw(const GLuint* table, int size, double alpha, double x, double y, const char* format,
                       va_list args)
 {

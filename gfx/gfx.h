@@ -13,10 +13,28 @@ void fontB(int size, double alpha, double x, double y, const char* format, ...)
     __attribute__((format(printf, 5, 6)));
 void fontA(int size, double alpha, double x, double y, const char* format, ...)
     __attribute__((format(printf, 5, 6)));
+// Either face, for text drawn once in each; the attribute keeps its calls checked.
+typedef void (*ScnFont)(int size, double alpha, double x, double y, const char* format, ...)
+    __attribute__((format(printf, 5, 6)));
 
 // Start-up progress screen: the first `done` finished stages, then the stage
 // now running (formatted), one line every 6 pixels from (-42, -42), swapped.
 void load_progress(int done, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+// The display lists, under the numbers they have always had.
+enum GfxList {
+    LST_ARROWS = 10,                                // value arrows of the panel cursor, left tip at x 0,
+    LST_ARROWS_WIDE = 11,                           // or at x -42, around a primitive's name
+    LST_PLUS = 12, LST_SQUARE = 13, LST_RAYS = 14,  // the canvas cursor's marks
+    LST_BAR = 20,                                   // the panel cursor's bar
+    LST_MARK = 25, LST_MARK_CURRENT = 26,           // vertex markers: other layers', the current one's
+    LST_BOX_GLOBAL = 30, LST_BOX_LAYER = 31, LST_BOX_PREVIEW = 33, LST_BOX_BACK = 34, LST_BOX_OTHER = 35,
+    LST_PREVIEWS = 40,                              // the three preview frames; sets its own matrix
+    LST_CANVAS_FRAME = 50,
+    LST_BACKGROUND = 60,                            // twice the window each way, in the current colour
+};
+// Frames and outlines on the canvas and panel.
+constexpr GLdouble GFX_FRAME[4] = {0, 0.5, 1, 0.4};
 
 void load_ImgSet();
 void mdl_Lin(double a, double b);

@@ -5,7 +5,7 @@
 #include "app/app.h"
 #include "gfx/gfx.h"
 
-static void lst_colA() { glColor4d(0, 0.5, 1, 0.4); }
+static void lst_colA() { glColor4dv(GFX_FRAME); }
 static void lst_colB() { glColor4d(0, 0.5, 1, 0.8); }
 
 static void lst_verts(GLenum mode, const double (*v)[2], int n)
@@ -111,9 +111,9 @@ static void lst_plus()
     mdl_Lin(0, 3);
 }
 
-static void lst_compile(GLuint number, void (*contents)())
+static void lst_compile(GfxList list, void (*contents)())
 {
-    glNewList(number, GL_COMPILE);
+    glNewList(list, GL_COMPILE);
     contents();
     glEndList();
 }
@@ -122,20 +122,20 @@ void load_ImgSet()
 {
     load_progress(2, "TXTUR CHECK");
     SDL_Delay(100);
-    lst_compile(10, [] { lst_arrows(0); });
-    lst_compile(11, [] { lst_arrows(-42); });
-    lst_compile(20, lst_bar);
-    lst_compile(25, [] { mdl_Cir(0, 0.5, 0.5, 6); });
-    lst_compile(26, lst_marker_current);
-    lst_compile(12, lst_plus);
-    lst_compile(13, [] { mdl_Rec(0, 3, 3); });
-    lst_compile(14, lst_rays);
-    lst_compile(30, [] { lst_box_ltr(54, false); });
-    lst_compile(31, [] { lst_box_rtl(78); });
-    lst_compile(33, [] { lst_box_rtl(264); });
-    lst_compile(34, [] { lst_box_ltr(30, true); });
-    lst_compile(35, [] { lst_box_ltr(30, true); });
-    lst_compile(40, lst_previews);
-    lst_compile(50, lst_canvas_frame);
-    lst_compile(60, [] { mdl_Rec(1, 2 * WIW, 2 * WIH); });
+    lst_compile(LST_ARROWS, [] { lst_arrows(0); });
+    lst_compile(LST_ARROWS_WIDE, [] { lst_arrows(-42); });
+    lst_compile(LST_BAR, lst_bar);
+    lst_compile(LST_MARK, [] { mdl_Cir(0, 0.5, 0.5, 6); });
+    lst_compile(LST_MARK_CURRENT, lst_marker_current);
+    lst_compile(LST_PLUS, lst_plus);
+    lst_compile(LST_SQUARE, [] { mdl_Rec(0, 3, 3); });
+    lst_compile(LST_RAYS, lst_rays);
+    lst_compile(LST_BOX_GLOBAL, [] { lst_box_ltr(54, false); });
+    lst_compile(LST_BOX_LAYER, [] { lst_box_rtl(78); });
+    lst_compile(LST_BOX_PREVIEW, [] { lst_box_rtl(264); });
+    lst_compile(LST_BOX_BACK, [] { lst_box_ltr(30, true); });
+    lst_compile(LST_BOX_OTHER, [] { lst_box_ltr(30, true); });
+    lst_compile(LST_PREVIEWS, lst_previews);
+    lst_compile(LST_CANVAS_FRAME, lst_canvas_frame);
+    lst_compile(LST_BACKGROUND, [] { mdl_Rec(1, 2 * WIW, 2 * WIH); });
 }

@@ -59,9 +59,7 @@ static bool tex_from_surface(SDL_Surface* loaded, GLuint* out)
     }
     if (conv->flags & SDL_SRCALPHA)
         SDL_SetAlpha(conv, 0, 0);
-    SDL_Rect area = {0, 0, (Uint16)conv->w, (Uint16)conv->h};
-    SDL_Rect dest = area;
-    SDL_UpperBlit(conv, &area, work, &dest);
+    SDL_BlitSurface(conv, nullptr, work, nullptr);
     tex_upload(w, h, work->pixels, out);
     SDL_FreeSurface(conv);
     SDL_FreeSurface(work);

@@ -1,5 +1,7 @@
 // Canvas editing commands: cursor moves with wrap-around, placing, carrying and
 // removing vertices of the current layer, and channel-by-channel colour tuning.
+#include <algorithm>
+#include <cassert>
 #include <initializer_list>
 
 #include "input/input.h"
@@ -62,34 +64,25 @@ static void inp_wrap(int& v, int half)
         v = -half;
 }
 
-static void inp_clamp01(double& v)
-{
-    if (v > 1.0)
-        v = 1.0;
-    else if (v < 0.0)
-        v = 0.0;
-}
-
 static void inp_canvas_limits()
 {
     inp_wrap(cm.curX, cm.sizeX);
     inp_wrap(cm.curY, cm.sizeY);
-    if (cm.colorChannel < 0)
-        cm.colorChannel = 0;
-    else if (cm.colorChannel > 3)
-        cm.colorChannel = 3;
+    cm.colorChannel = std::clamp(cm.colorChannel, 0, 3);
     EdLayer& L = ed[cm.layer];
     for (double* v : {&L.r, &L.g, &L.b, &L.a})
-        inp_clamp01(*v);
+        *v = std::clamp(*v, 0.0, 1.0);
     int k = cm.selVertex;
     if (k != -1)
         for (double* v : {&L.vr[k], &L.vg[k], &L.vb[k], &L.va[k]})
-            inp_clamp01(*v);
+            *v = std::clamp(*v, 0.0, 1.0);
 }
 
 void inp_mode1_cur()
 {
     EdLayer& L = ed[cm.layer];
+    // The vertex carried or tuned is one of the current layer's.
+    assert(cm.selVertex >= -1 && cm.selVertex < L.count);
     if (cm.designMode == 0) {
         inp_cursor_step();
         // The carried vertex follows before the wrap, so it may rest beyond the edge.

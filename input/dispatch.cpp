@@ -3,16 +3,18 @@
 #include "input/input.h"
 #include "sound/sound.h"
 
+// Milliseconds a held direction, button or culling key waits before it acts again.
+static const Uint32 INP_STEP_MS = 60, INP_PRESS_MS = 500;
+
 // The tick counter wraps after 49 days; the unsigned difference stays right across it.
-static bool inp_gate_open(Uint32 stamp, double limit)
+static bool inp_gate_open(Uint32 stamp, Uint32 limit)
 {
-    Uint32 elapsed = tm.now - stamp;
-    return (double)elapsed > limit;
+    return tm.now - stamp > limit;
 }
 
 static void inp_step_gate()
 {
-    if (inp_gate_open(tm.moveStamp, 60.0)) {
+    if (inp_gate_open(tm.moveStamp, INP_STEP_MS)) {
         if (cm.pane == 0)
             inp_mode0_cur();
         else if (cm.pane == 1)
@@ -51,7 +53,7 @@ static bool inp_press_handlers()
 
 static void inp_press_gate()
 {
-    if (inp_gate_open(tm.pressStamp, 500.0)) {
+    if (inp_gate_open(tm.pressStamp, INP_PRESS_MS)) {
         if (!inp_press_handlers())
             return;
         if (cm.pane < 0)
@@ -66,7 +68,7 @@ static void inp_press_gate()
 // Its stamp is never cleared, so a tapped D is paced like a held one.
 static void inp_cull_gate()
 {
-    if (!inp_gate_open(tm.cullStamp, 500.0) || !INP.btnD)
+    if (!inp_gate_open(tm.cullStamp, INP_PRESS_MS) || !INP.btnD)
         return;
     if (cm.cullFace == 0) {
         cm.cullFace = 1;

@@ -9,6 +9,33 @@ void inputEngine();
 void inp_selecter();
 void end_input();
 
+// The settings panel: its items in their fixed order, in five sections.
+enum PanelItem {
+    ITEM_SCALE, ITEM_SIZE_X, ITEM_SIZE_Y, ITEM_GRID_SPAN, ITEM_CURSOR_MOVE, ITEM_ANTIALIAS, ITEM_LAYER,
+    ITEM_DESIGN_MODE,
+    ITEM_LAYER_VIEW,  // each layer's view, then its primitive type, layer by layer
+    ITEM_PREVIEW_1 = ITEM_LAYER_VIEW + 2 * ED_LAYERS, ITEM_PREVIEW_2, ITEM_PREVIEW_3,
+    ITEM_BGM, ITEM_BGM_VOLUME, ITEM_SE_VOLUME, ITEM_BG_COLOR,
+    ITEM_EXPORT, ITEM_SCREEN, ITEM_RESET, ITEM_QUIT,
+    ITEM_COUNT
+};
+enum PanelSection { SEC_GLOBAL, SEC_LAYER, SEC_PREVIEW, SEC_BACK, SEC_OTHER, SEC_COUNT };
+
+struct PanelItemDef {
+    int* field;        // what left and right change; null on the command items
+    int step, lo, hi;  // its step and the range it is held in
+    int line;          // where its line stands below its section's row
+};
+struct PanelSectionDef {
+    int first, last;
+    int* row;
+};
+extern const PanelItemDef panelItems[ITEM_COUNT];
+extern const PanelSectionDef panelSections[SEC_COUNT];
+int panel_section(int item);
+int panel_layer(int item);     // the layer of a LAYER item
+bool panel_is_type(int item);  // a layer's primitive-type item
+
 void inp_editEngine();
 void inp_mode0_cur();
 void inp_mode0_btm();

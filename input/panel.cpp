@@ -1,96 +1,97 @@
 // Settings panel commands: the item cursor, each item's value steps and
 // limits, and the buttons that run commands or hand the input to the canvas.
+#include <algorithm>
+
 #include "app/app.h"
 #include "export/export.h"
 #include "input/input.h"
 #include "sound/sound.h"
 
-enum { ITEM_LAST = 30, ITEM_ANTIALIAS = 5, ITEM_LAYER_FIRST = 8, ITEM_LAYER_LAST = 19,
-       ITEM_BGM = 23, ITEM_EXPORT = 27, ITEM_SCREEN = 28, ITEM_RESET = 29, ITEM_QUIT = 30 };
-
-struct PanelValue {
-    int* field;  // null on the command items
-    int step;
+const PanelItemDef panelItems[ITEM_COUNT] = {
+    {&cm.scale, 50, 50, 3000, 6},
+    {&cm.sizeX, 2, 2, 400, 12},
+    {&cm.sizeY, 2, 2, 400, 18},
+    {&cm.gridSpan, 1, 0, 100, 24},
+    {&cm.cursorMove, 1, 1, 100, 30},
+    {&cm.antiAlias, 1, 0, 1, 36},
+    {&cm.layer, 1, 0, ED_LAYERS - 1, 42},
+    {&cm.designMode, 1, 0, 1, 48},
+    {&ed[0].view, 1, 0, 2, 6},  {&ed[0].drawType, 1, 0, ED_TYPES - 1, 12},
+    {&ed[1].view, 1, 0, 2, 18}, {&ed[1].drawType, 1, 0, ED_TYPES - 1, 24},
+    {&ed[2].view, 1, 0, 2, 30}, {&ed[2].drawType, 1, 0, ED_TYPES - 1, 36},
+    {&ed[3].view, 1, 0, 2, 42}, {&ed[3].drawType, 1, 0, ED_TYPES - 1, 48},
+    {&ed[4].view, 1, 0, 2, 54}, {&ed[4].drawType, 1, 0, ED_TYPES - 1, 60},
+    {&ed[5].view, 1, 0, 2, 66}, {&ed[5].drawType, 1, 0, ED_TYPES - 1, 72},
+    {&cm.prevScale1, 5, 5, 1000, 6},
+    {&cm.prevScale2, 5, 5, 1000, 72},
+    {&cm.prevScale3, 5, 5, 1000, 138},
+    {&snd.bgm, 1, 0, 4, 6},  // 0 and 4 both mean no music
+    {&snd.bgmVolume, 2, 0, 126, 12},
+    {&snd.seVolume, 2, 0, 126, 18},
+    {&cm.bgColor, 1, 0, 8, 24},
+    {nullptr, 0, 0, 0, 6},
+    {nullptr, 0, 0, 0, 12},
+    {nullptr, 0, 0, 0, 18},
+    {nullptr, 0, 0, 0, 24},
 };
 
-static PanelValue inp_item_value(int item)
+const PanelSectionDef panelSections[SEC_COUNT] = {
+    {ITEM_SCALE, ITEM_DESIGN_MODE, &cm.rowGlobal},
+    {ITEM_LAYER_VIEW, ITEM_PREVIEW_1 - 1, &cm.rowLayer},
+    {ITEM_PREVIEW_1, ITEM_PREVIEW_3, &cm.rowPreview},
+    {ITEM_BGM, ITEM_BG_COLOR, &cm.rowBack},
+    {ITEM_EXPORT, ITEM_QUIT, &cm.rowOther},
+};
+
+int panel_section(int item)
 {
-    if (item >= ITEM_LAYER_FIRST && item <= ITEM_LAYER_LAST) {
-        EdLayer& L = ed[(item - ITEM_LAYER_FIRST) / 2];
-        return {item % 2 == 0 ? &L.view : &L.drawType, 1};
-    }
-    switch (item) {
-    case 0: return {&cm.scale, 50};
-    case 1: return {&cm.sizeX, 2};
-    case 2: return {&cm.sizeY, 2};
-    case 3: return {&cm.gridSpan, 1};
-    case 4: return {&cm.cursorMove, 1};
-    case ITEM_ANTIALIAS: return {&cm.antiAlias, 1};
-    case 6: return {&cm.layer, 1};
-    case 7: return {&cm.designMode, 1};
-    case 20: return {&cm.prevScale1, 5};
-    case 21: return {&cm.prevScale2, 5};
-    case 22: return {&cm.prevScale3, 5};
-    case ITEM_BGM: return {&snd.bgm, 1};
-    case 24: return {&snd.bgmVolume, 2};
-    case 25: return {&snd.seVolume, 2};
-    case 26: return {&cm.bgColor, 1};
-    default: return {nullptr, 0};
-    }
+    int s = 0;
+    while (item > panelSections[s].last)
+        s++;
+    return s;
 }
 
-static void inp_clamp(int& v, int lo, int hi)
+int panel_layer(int item)
 {
-    if (v > hi)
-        v = hi;
-    else if (v < lo)
-        v = lo;
+    return (item - ITEM_LAYER_VIEW) / 2;
+}
+
+bool panel_is_type(int item)
+{
+    return panel_section(item) == SEC_LAYER && (item - ITEM_LAYER_VIEW) % 2 == 1;
 }
 
 static void inp_item_step(int item)
 {
-    PanelValue pv = inp_item_value(item);
-    if (!pv.field)
+    const PanelItemDef& it = panelItems[item];
+    if (!it.field)
         return;
     int dir = INP.left ? -1 : INP.right ? 1 : 0;
     if (dir != 0) {
         SE(0);
-        *pv.field = item == ITEM_ANTIALIAS ? (dir > 0) : *pv.field + dir * pv.step;
+        *it.field = item == ITEM_ANTIALIAS ? (dir > 0) : *it.field + dir * it.step;
         // The music follows at once, even to numbers the clamp will pull back (they stop it).
         if (item == ITEM_BGM)
             BGM(snd.bgm, -1);
     }
-    if (item >= ITEM_LAYER_FIRST && item <= ITEM_LAYER_LAST) {
-        if (item % 2 == 0)
-            inp_clamp(*pv.field, 0, 2);
-        else
-            edit_mode_setter();
-    }
+    // A layer's own values are held in range only while their item is current.
+    if (panel_is_type(item))
+        edit_mode_setter();
+    else if (panel_section(item) == SEC_LAYER)
+        *it.field = std::clamp(*it.field, it.lo, it.hi);
 }
 
 static void inp_panel_limits()
 {
-    inp_clamp(cm.scale, 50, 3000);
-    inp_clamp(cm.sizeX, 2, 400);
-    inp_clamp(cm.sizeY, 2, 400);
-    inp_clamp(cm.cursorMove, 1, 100);
-    inp_clamp(cm.gridSpan, 0, 100);
-    inp_clamp(cm.antiAlias, 0, 1);
-    inp_clamp(cm.layer, 0, ED_LAYERS - 1);
-    inp_clamp(cm.designMode, 0, 1);
-    inp_clamp(cm.prevScale1, 5, 1000);
-    inp_clamp(cm.prevScale2, 5, 1000);
-    inp_clamp(cm.prevScale3, 5, 1000);
-    inp_clamp(snd.bgm, 0, 4);
-    inp_clamp(snd.bgmVolume, 0, 126);
+    for (int k = 0; k < ITEM_COUNT; k++)
+        if (panelItems[k].field && panel_section(k) != SEC_LAYER)
+            *panelItems[k].field = std::clamp(*panelItems[k].field, panelItems[k].lo, panelItems[k].hi);
     Mix_VolumeMusic(snd.bgmVolume);
-    inp_clamp(snd.seVolume, 0, 126);
     Mix_Volume(-1, snd.seVolume);
-    inp_clamp(cm.bgColor, 0, 8);
-    if (cm.menuItem > ITEM_LAST)
+    if (cm.menuItem >= ITEM_COUNT)
         cm.menuItem = 0;
     else if (cm.menuItem < 0)
-        cm.menuItem = ITEM_LAST;
+        cm.menuItem = ITEM_COUNT - 1;
 }
 
 void inp_mode0_cur()
@@ -129,8 +130,8 @@ static void inp_item_confirm(int item)
     default:
         SE(1);
         cm.pane += 1;
-        if (item >= ITEM_LAYER_FIRST && item <= ITEM_LAYER_LAST)
-            cm.layer = (item - ITEM_LAYER_FIRST) / 2;
+        if (panel_section(item) == SEC_LAYER)
+            cm.layer = panel_layer(item);
     }
 }
 

@@ -22,8 +22,7 @@ static void inp_sel_draw()
 
 static void inp_sel_step()
 {
-    Uint32 d = tm.now - tm.moveStamp;
-    if (d <= 1000) {
+    if (tm.now - tm.moveStamp <= 1000) {
         if (KEY.up == 0 && KEY.down == 0)
             tm.moveStamp = 0;
     } else if (KEY.up == 1) {

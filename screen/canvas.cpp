@@ -1,20 +1,22 @@
 // Canvas geometry: background, axes, model area, grid, preview boxes, the
 // section highlight or canvas frame, the model drawings and vertex markers.
-#include <algorithm>
-
 #include "app/app.h"
 #include "gfx/gfx.h"
+#include "input/input.h"
 #include "screen/screen.h"
 
-static const GLdouble bgColors[9][4] = {
+static const GLdouble bgColors[][4] = {
     {0, 0, 0.5, 1},   {0, 0, 0, 1},     {0.3, 0, 0, 1},   {0, 0.15, 0, 1}, {0.2, 0.2, 0, 1},
     {0.2, 0, 0.2, 1}, {0, 0.3, 0.3, 1}, {0.1, 0.1, 0.1, 1}, {1, 1, 1, 1},
 };
 
-// Vertices of a layer that may be read: never past the per-vertex arrays.
-static int edit_count(const EdLayer& l)
+// The section boxes, in the order of the sections.
+static const GfxList editBoxes[SEC_COUNT] = {LST_BOX_GLOBAL, LST_BOX_LAYER, LST_BOX_PREVIEW, LST_BOX_BACK,
+                                             LST_BOX_OTHER};
+
+double edit_scale()
 {
-    return std::clamp(l.count, 0, (int)ED_MAXVERT);
+    return cm.scale * PERCENT;
 }
 
 static void edit_axes()
@@ -50,34 +52,27 @@ static void edit_grid()
 
 static void edit_highlight()
 {
-    if (cm.pane == 1)
-        edit_backs_src(50, 0);
-    else if (cm.menuItem <= 7)
-        edit_backs_src(30, cm.rowGlobal);
-    else if (cm.menuItem <= 19)
-        edit_backs_src(31, cm.rowLayer);
-    else if (cm.menuItem <= 22)
-        edit_backs_src(33, cm.rowPreview);
-    else if (cm.menuItem <= 26)
-        edit_backs_src(34, cm.rowBack);
-    else if (cm.menuItem <= 30)
-        edit_backs_src(35, cm.rowOther);
+    if (cm.pane == 1) {
+        edit_backs_src(LST_CANVAS_FRAME, 0);
+        return;
+    }
+    const int s = panel_section(cm.menuItem);
+    edit_backs_src(editBoxes[s], *panelSections[s].row);
 }
 
 void edit_backs()
 {
-    resetGL(60, 0);
-    glColor4dv(bgColors[std::clamp(cm.bgColor, 0, 8)]);
-    glCallList(60);
+    resetGL(CANVAS_X, 0);
+    glColor4dv(bgColors[cm.bgColor]);
+    glCallList(LST_BACKGROUND);
     edit_axes();
-    const double s = cm.scale * 0.01;
-    glScaled(s, s, 1);
+    glScaled(edit_scale(), edit_scale(), 1);
     glColor4d(0, 0, 1, 0.2);
     mdl_Rec(1, cm.sizeX, cm.sizeY);
-    glColor4d(0, 0.5, 1, 0.4);
+    glColor4dv(GFX_FRAME);
     mdl_Rec(0, cm.sizeX, cm.sizeY);
     edit_grid();
-    glCallList(40);
+    glCallList(LST_PREVIEWS);
     edit_highlight();
 }
 
@@ -94,7 +89,7 @@ static void edit_layer(const EdLayer& l)
     if (l.colorSel < 0)
         glColor4d(l.r, l.g, l.b, l.a);
     glBegin(l.drawType);
-    for (int j = 0; j < edit_count(l); j++) {
+    for (int j = 0; j < l.count; j++) {
         if (l.colorSel >= 0)
             glColor4d(l.vr[j], l.vg[j], l.vb[j], l.va[j]);
         glVertex2d(l.vx[j], l.vy[j]);
@@ -120,17 +115,17 @@ void edit_point(double scale, double angle, double x, double y)
         const EdLayer& l = ed[i];
         if (l.view <= 0)
             continue;
-        for (int j = 0; j < edit_count(l); j++) {
+        for (int j = 0; j < l.count; j++) {
             resetGL(scale * l.vx[j] + x, scale * l.vy[j] + y);
             glScaled(scale, scale, 1);
             glRotated(angle, 0, 0, 1);
             if (i == cm.layer) {
                 glColor4d(0, 1, 1, 0.3);
-                glCallList(26);
+                glCallList(LST_MARK_CURRENT);
             } else {
                 glColor4d(0, 0.8, 1, 0.3);
                 glScaled(0.5, 0.5, 1);
-                glCallList(25);
+                glCallList(LST_MARK);
             }
         }
     }

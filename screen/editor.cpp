@@ -12,9 +12,9 @@ struct EdPlace {
 static void edit_model_all()
 {
     const double spin = ALP.spin;
-    const double p1 = cm.prevScale1 * 0.01, p2 = cm.prevScale2 * 0.01, p3 = cm.prevScale3 * 0.01;
+    const double p1 = cm.prevScale1 * PERCENT, p2 = cm.prevScale2 * PERCENT, p3 = cm.prevScale3 * PERCENT;
     const EdPlace places[6] = {
-        {cm.scale * 0.01, 0, 60, 0},
+        {edit_scale(), 0, CANVAS_X, 0},
         {p1, 0, -360, cm.rowPreview + 42.0},
         {p1, spin, -300, cm.rowPreview + 42.0},
         {p2, 0, -360, cm.rowPreview + 108.0},
@@ -32,7 +32,7 @@ void editerSet()
     edit_alias_setter(cm.antiAlias);
     edit_model_all();
     edit_alias_setter(0);
-    edit_point(cm.scale * 0.01, 0, 60, 0);
+    edit_point(edit_scale(), 0, CANVAS_X, 0);
     scn_sets();
     alp_set();
 }

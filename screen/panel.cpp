@@ -2,76 +2,72 @@
 // its five sections, with the current section and item in the highlight face.
 #include "app/app.h"
 #include "gfx/gfx.h"
+#include "input/input.h"
 #include "screen/screen.h"
 
-typedef void (*ScnFont)(int, double, double, double, const char*, ...);
 // Draws the line of one item of a section in the given face and alpha.
 typedef void (*ScnLine)(int item, ScnFont font, double alpha, double x, double y);
 
-static void scn_A_text(const char* title, int first, int last, ScnLine line, double x, double y)
+static const char* const scnTitles[SEC_COUNT] = {"GLOBAL______________", "LAYER_______________",
+                                                 "PREVIEW_____________", "BACKGROUND__________",
+                                                 "OTHER_______________"};
+const char* const scnViewNames[3] = {"OFF", "WIRE", "FILL"};
+
+static void scn_A_text(int s, ScnLine line, double x, double y)
 {
-    fontB(0, alB, x - 6, y, "%s", title);
-    for (int k = first; k <= last; k++)
+    fontB(0, alB, x - 6, y, "%s", scnTitles[s]);
+    for (int k = panelSections[s].first; k <= panelSections[s].last; k++)
         line(k, fontB, alB, x, y);
 }
 
 // The title and the current item's line again in the highlight face, while
 // the panel has the input and its cursor is in this section.
-static void scn_A_mark(const char* title, int first, int last, ScnLine mark, double alpha, double x, double y)
+static void scn_A_mark(int s, ScnLine mark, double alpha, double x, double y)
 {
-    if (cm.pane != 0 || cm.menuItem < first || cm.menuItem > last)
+    if (cm.pane != 0 || panel_section(cm.menuItem) != s)
         return;
-    fontA(0, 1, x - 6, y, "%s", title);
+    fontA(0, 1, x - 6, y, "%s", scnTitles[s]);
     mark(cm.menuItem, fontA, alpha, x, y);
 }
 
-static void scn_A_section(const char* title, int first, int last, ScnLine line, ScnLine mark,
-                          double alpha, double x, double y)
+static void scn_A_section(int s, ScnLine line, ScnLine mark, double alpha, double x, double y)
 {
-    scn_A_text(title, first, last, line, x, y);
-    scn_A_mark(title, first, last, mark, alpha, x, y);
+    scn_A_text(s, line, x, y);
+    scn_A_mark(s, mark, alpha, x, y);
 }
 
-// Offset of the current item's line from the cursor's row, or -1 for none.
-static int scn_A_offset(int k)
+static int scn_A_line(int k)
 {
-    if (k < 0 || k > 30)
-        return -1;
-    if (k <= 7)
-        return 6 * k;
-    if (k <= 19)
-        return 6 * k + 12;
-    if (k <= 22)
-        return k == 20 ? 144 : k == 21 ? 210 : 276;
-    return k <= 26 ? 6 * k + 336 : 6 * k + 348;
+    return *panelSections[panel_section(k)].row + panelItems[k].line;
 }
 
+// y is where the first item's line stands; the bar goes to the current one's.
 void scn_A_cursol(double x, double y)
 {
-    const int k = cm.menuItem, d = scn_A_offset(k);
-    if (cm.pane != 0 || d < 0)
+    const int k = cm.menuItem;
+    if (cm.pane != 0)
         return;
-    resetGL(x, y + d);
+    resetGL(x, y + scn_A_line(k) - scn_A_line(ITEM_SCALE));
     glColor4d(0, 0.5, 1, ALP.blink);
-    glCallList(20);
-    if (k > 26)
+    glCallList(LST_BAR);
+    if (!panelItems[k].field)
         return;
     glColor4d(0, 1, 1, 1);
-    glCallList(k >= 9 && k <= 19 && k % 2 == 1 ? 11 : 10);
+    glCallList(panel_is_type(k) ? LST_ARROWS_WIDE : LST_ARROWS);
 }
 
 static void scn_A_common_line(int k, ScnFont font, double a, double x, double y)
 {
-    const double ly = y + 6 * (k + 1);
+    const double ly = y + panelItems[k].line;
     switch (k) {
-    case 0: font(0, a, x, ly, "SCALE      :%5d%%", cm.scale); break;
-    case 1: font(0, a, x, ly, "SIZE X     :%4dpx", 2 * cm.sizeX); break;
-    case 2: font(0, a, x, ly, "SIZE Y     :%4dpx", 2 * cm.sizeY); break;
-    case 3: font(0, a, x, ly, "GRID SPAN  :%4dpx", cm.gridSpan); break;
-    case 4: font(0, a, x, ly, "CURSOR MOVE:%4dpx", cm.cursorMove); break;
-    case 5: font(0, a, x, ly, "%s", cm.antiAlias ? "ANTI-ALIAS :    ON" : "ANTI-ALIAS :   OFF"); break;
-    case 6: font(0, a, x, ly, "LAYER      :%6d", cm.layer + 1); break;
-    default: font(0, a, x, ly, "%s", cm.designMode ? "DESIGN MODE: COLOR" : "DESIGN MODE:  DRAW"); break;
+    case ITEM_SCALE: font(0, a, x, ly, "SCALE      :%5d%%", cm.scale); break;
+    case ITEM_SIZE_X: font(0, a, x, ly, "SIZE X     :%4dpx", 2 * cm.sizeX); break;
+    case ITEM_SIZE_Y: font(0, a, x, ly, "SIZE Y     :%4dpx", 2 * cm.sizeY); break;
+    case ITEM_GRID_SPAN: font(0, a, x, ly, "GRID SPAN  :%4dpx", cm.gridSpan); break;
+    case ITEM_CURSOR_MOVE: font(0, a, x, ly, "CURSOR MOVE:%4dpx", cm.cursorMove); break;
+    case ITEM_ANTIALIAS: font(0, a, x, ly, "ANTI-ALIAS :%6s", cm.antiAlias ? "ON" : "OFF"); break;
+    case ITEM_LAYER: font(0, a, x, ly, "LAYER      :%6d", cm.layer + 1); break;
+    default: font(0, a, x, ly, "DESIGN MODE:%6s", cm.designMode ? "COLOR" : "DRAW"); break;
     }
 }
 
@@ -79,89 +75,77 @@ static void scn_A_common_line(int k, ScnFont font, double a, double x, double y)
 // every highlight over it.
 void scn_A_common(double blink, double x, double y)
 {
-    static const char title[] = "GLOBAL______________";
     fontB(1, alB, x - 6, y - 18, "SETTING___");
-    scn_A_text(title, 0, 7, scn_A_common_line, x, y);
+    scn_A_text(SEC_GLOBAL, scn_A_common_line, x, y);
     if (cm.pane == 0)
         fontA(1, 1, x - 6, y - 18, "SETTING___");
-    scn_A_mark(title, 0, 7, scn_A_common_line, blink, x, y);
-}
-
-static const char* scn_A_label(const EdLayer& l)
-{
-    return l.modeLabel ? l.modeLabel : "";
+    scn_A_mark(SEC_GLOBAL, scn_A_common_line, blink, x, y);
 }
 
 static void scn_A_layer_line(int k, ScnFont font, double a, double x, double y)
 {
-    static const char* const views[3] = {"%d.VIEW      :   OFF", "%d.VIEW      :  WIRE",
-                                         "%d.VIEW      :  FILL"};
-    const int i = (k - 8) / 2;
-    const EdLayer& l = ed[i];
-    if (k % 2 == 1)
-        font(0, a, x - 6, y + 12 + 12 * i, " MODE: %s", scn_A_label(l));
-    else if (l.view >= 0 && l.view <= 2)
-        font(0, a, x - 6, y + 6 + 12 * i, views[l.view], i + 1);
+    const EdLayer& l = ed[panel_layer(k)];
+    if (panel_is_type(k))
+        font(0, a, x - 6, y + panelItems[k].line, " MODE: %s", l.modeLabel);
+    else
+        font(0, a, x - 6, y + panelItems[k].line, "%d.VIEW      :%6s", panel_layer(k) + 1, scnViewNames[l.view]);
 }
 
-// A mode item lights its layer number on the view line and its own text
-// without the leading blank, so the same glyph cells are covered.
+// A type item lights its layer number on the view line just above and its own
+// text without the leading blank, so the same glyph cells are covered.
 static void scn_A_layer_mark(int k, ScnFont font, double a, double x, double y)
 {
-    const int i = (k - 8) / 2;
-    if (k % 2 == 0) {
+    if (!panel_is_type(k)) {
         scn_A_layer_line(k, font, a, x, y);
         return;
     }
-    font(0, a, x - 6, y + 6 + 12 * i, "%d.", i + 1);
-    font(0, a, x, y + 12 + 12 * i, "MODE: %s", scn_A_label(ed[i]));
+    font(0, a, x - 6, y + panelItems[k - 1].line, "%d.", panel_layer(k) + 1);
+    font(0, a, x, y + panelItems[k].line, "MODE: %s", ed[panel_layer(k)].modeLabel);
 }
 
 void scn_A_layers(double, double x, double y)
 {
-    scn_A_section("LAYER_______________", 8, 19, scn_A_layer_line, scn_A_layer_mark, 1, x, y);
+    scn_A_section(SEC_LAYER, scn_A_layer_line, scn_A_layer_mark, 1, x, y);
 }
 
 static void scn_A_prview_line(int k, ScnFont font, double a, double x, double y)
 {
-    static const int dy[3] = {6, 72, 138};
-    const int* scales[3] = {&cm.prevScale1, &cm.prevScale2, &cm.prevScale3};
-    font(0, a, x, y + dy[k - 20], "SCALE      :%5d%%", *scales[k - 20]);
+    font(0, a, x, y + panelItems[k].line, "SCALE      :%5d%%", *panelItems[k].field);
 }
 
 void scn_A_prview(double blink, double x, double y)
 {
-    scn_A_section("PREVIEW_____________", 20, 22, scn_A_prview_line, scn_A_prview_line, blink, x, y);
+    scn_A_section(SEC_PREVIEW, scn_A_prview_line, scn_A_prview_line, blink, x, y);
 }
 
 static void scn_A_sounds_line(int k, ScnFont font, double a, double x, double y)
 {
-    const double ly = y + 6 * (k - 22);
+    const double ly = y + panelItems[k].line;
     switch (k) {
-    case 23:
-        if (snd.bgm >= 1 && snd.bgm <= 3)
+    case ITEM_BGM:
+        if (snd.bgm >= 1 && snd.bgm <= BGM_COUNT)
             font(0, a, x, ly, "BGM NUMBER :%6d", snd.bgm);
         else
             font(0, a, x, ly, "BGM NUMBER :   OFF");
         break;
-    case 24: font(0, a, x, ly, "BGM VOLUME :%6d", snd.bgmVolume); break;
-    case 25: font(0, a, x, ly, "SE  VOLUME :%6d", snd.seVolume); break;
+    case ITEM_BGM_VOLUME: font(0, a, x, ly, "BGM VOLUME :%6d", snd.bgmVolume); break;
+    case ITEM_SE_VOLUME: font(0, a, x, ly, "SE  VOLUME :%6d", snd.seVolume); break;
     default: font(0, a, x, ly, "COLOR      :%6d", cm.bgColor); break;
     }
 }
 
 void scn_A_sounds(double blink, double x, double y)
 {
-    scn_A_section("BACKGROUND__________", 23, 26, scn_A_sounds_line, scn_A_sounds_line, blink, x, y);
+    scn_A_section(SEC_BACK, scn_A_sounds_line, scn_A_sounds_line, blink, x, y);
 }
 
 static void scn_A_others_line(int k, ScnFont font, double a, double x, double y)
 {
-    static const char* const texts[4] = {"EXPORT TO TEXT", "SCREEN MODE", "RESET ALL", "QUIT"};
-    font(0, a, x, y + 6 * (k - 26), "%s", texts[k - 27]);
+    static const char* const texts[] = {"EXPORT TO TEXT", "SCREEN MODE", "RESET ALL", "QUIT"};
+    font(0, a, x, y + panelItems[k].line, "%s", texts[k - ITEM_EXPORT]);
 }
 
 void scn_A_others(double blink, double x, double y)
 {
-    scn_A_section("OTHER_______________", 27, 30, scn_A_others_line, scn_A_others_line, blink, x, y);
+    scn_A_section(SEC_OTHER, scn_A_others_line, scn_A_others_line, blink, x, y);
 }

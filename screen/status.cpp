@@ -7,24 +7,11 @@
 #include "screen/screen.h"
 
 static const char scnDesignHead[] = "MODEL DESIGN" "__________________________________________";
-static const char* const scnViewLines[3] = {"VIEW MODE:  OFF", "VIEW MODE: WIRE", "VIEW MODE: FILL"};
-
-static bool scn_layer_ok()
-{
-    return cm.layer >= 0 && cm.layer < ED_LAYERS;
-}
-
-// The vertex under the cursor; a layer index out of range has none.
-static int scn_same_pos()
-{
-    return scn_layer_ok() ? edit_same_pos() : -1;
-}
 
 void scn_sets()
 {
-    const double s = cm.scale * 0.01;
     scn_A_cursol(88 - WIW, 48 - WIH);
-    scn_B_cursol(s * cm.curX, s * cm.curY);
+    scn_B_cursol(edit_scale() * cm.curX, edit_scale() * cm.curY);
     glEnable(GL_TEXTURE_2D);
     scn_A_common(ALP.blink, 16 - WIW, cm.rowGlobal);
     scn_A_layers(ALP.blink, 16 - WIW, cm.rowLayer);
@@ -39,41 +26,37 @@ void scn_sets()
 
 void scn_B_cursol(double x, double y)
 {
-    resetGL(x + 60, y);
+    resetGL(x + CANVAS_X, y);
     if (cm.pane == 1)
         glColor4d(0, 0.5 * ALP.blink + 0.5, ALP.blink, 1);
     else
         glColor4d(0, 0.5, 1, 0.5);
     if (cm.selVertex != -1) {
-        glCallList(13);
+        glCallList(LST_SQUARE);
         return;
     }
-    glCallList(12);
-    if (scn_same_pos() >= 0) {
-        glCallList(13);
+    glCallList(LST_PLUS);
+    if (edit_same_pos() >= 0) {
+        glCallList(LST_SQUARE);
         glRotated(2 * ALP.spin, 0, 0, 1);
-        glCallList(14);
+        glCallList(LST_RAYS);
     }
 }
 
 // The header block: in the normal face always, again in the highlight face
 // while the canvas has the input.
-static void scn_B_header(void (*font)(int, double, double, double, const char*, ...), double alpha,
-                         double x0, double y0)
+static void scn_B_header(ScnFont font, double alpha, double x0, double y0)
 {
+    const EdLayer& l = ed[cm.layer];
     font(1, alpha, x0 + 132, y0, "%s", scnDesignHead);
     font(0, alpha, x0 + 132, y0 + 18, "CURRENT LAYER:%d", cm.layer + 1);
-    if (!scn_layer_ok())
-        return;
-    const EdLayer& l = ed[cm.layer];
-    if (l.view >= 0 && l.view <= 2)
-        font(0, alpha, x0 + 132, y0 + 24, "%s", scnViewLines[l.view]);
+    font(0, alpha, x0 + 132, y0 + 24, "VIEW MODE:%5s", scnViewNames[l.view]);
     font(0, alpha, x0 + 132, y0 + 30, "VERTEX: %3d/%3d", l.count, ED_MAXVERT);
 }
 
 static void scn_B_corners(double s)
 {
-    const double a = 0.8 * alB, left = 60 - s * cm.sizeX, right = 60 + s * cm.sizeX;
+    const double a = 0.8 * alB, left = CANVAS_X - s * cm.sizeX, right = CANVAS_X + s * cm.sizeX;
     const double top = -12 - s * cm.sizeY, bottom = 12 + s * cm.sizeY;
     fontB(0, a, left, top, "X:%d,Y:%d", -cm.sizeX, -cm.sizeY);
     fontB(0, a, right, top, "X:%d,Y:%d", cm.sizeX, -cm.sizeY);
@@ -92,10 +75,8 @@ struct ScnLabel {
 static ScnLabel scn_B_label()
 {
     ScnLabel lb = {{0}, true, {nullptr, nullptr, nullptr, nullptr}};
-    if (!scn_layer_ok())
-        return lb;
     const EdLayer& l = ed[cm.layer];
-    const int k = scn_same_pos();
+    const int k = edit_same_pos();
     const bool sel = cm.selVertex != -1;
     if (cm.designMode == 0) {
         if (k >= 0)
@@ -129,19 +110,18 @@ static ScnLabel scn_B_label()
 
 static void scn_B_readouts(const ScnLabel& lb, double blink, double x, double y)
 {
-    static const char* const fmt[4] = {" R:%.2f", " G:%.2f", " B:%.2f", " A:%.2f"};
+    static const char channels[] = "RGBA";
     if (!lb.rgba[0])
         return;
     for (int c = 0; c < 4; c++)
-        fontB(0, alB, x, y + 4 + 6 * c, fmt[c], *lb.rgba[c]);
+        fontB(0, alB, x, y + 4 + 6 * c, " %c:%.2f", channels[c], *lb.rgba[c]);
     const int c = cm.colorChannel;
-    if (c >= 0 && c < 4)
-        fontA(0, blink, x, y + 4 + 6 * c, fmt[c], *lb.rgba[c]);
+    fontA(0, blink, x, y + 4 + 6 * c, " %c:%.2f", channels[c], *lb.rgba[c]);
 }
 
 void scn_B_screen(double blink, double x0, double y0)
 {
-    const double s = cm.scale * 0.01, cx = s * cm.curX + 68, cy = s * cm.curY;
+    const double s = edit_scale(), cx = s * cm.curX + (CANVAS_X + 8), cy = s * cm.curY;
     scn_B_corners(s);
     scn_B_header(fontB, alB, x0, y0);
     const ScnLabel lb = scn_B_label();

@@ -76,7 +76,7 @@ static void snd_warm_up()
 
 void load_Sound()
 {
-    sndOpen = Mix_OpenAudio(22050, 0x8010, 2, 256) == 0;
+    sndOpen = Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 256) == 0;
     if (!sndOpen) {
         // SDL leaves no text when start-up found no usable audio driver.
         const char* why = SDL_GetError();
