@@ -82,8 +82,7 @@ user() {
         exit 77
     fi
     TUSER=tess-e2e-$$-$1 && DESK=/Users/$TUSER/Desktop && EXPORT=$DESK/model_data.txt && USERS+=("/Users/$TUSER")
-    as_root rm -rf "/Users/$TUSER" && as_root mkdir -p "/Users/$TUSER" && as_root chown "$(id -u):$(id -g)" "/Users/$TUSER"
-    mkdir "$DESK"
+    as_root install -d -o "$(id -u)" -g "$(id -g)" "/Users/$TUSER" && mkdir -p "$DESK"
 }
 # session [env or wrapper...]: a vertex appended at the start position (0,0)
 # and EXPORT TO TEXT (panel item 27) run
