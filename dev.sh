@@ -57,8 +57,17 @@ dev_sdl12_compat() {
     readlink -f "$lib"
 }
 
+# The sessions that export need folders under /Users, which the tests make
+# through sudo without asking: at a terminal, ask once here rather than skip them.
+dev_sudo() {
+    [ "$(id -u)" -ne 0 ] && [ -t 0 ] && command -v sudo >/dev/null && ! sudo -n true 2>/dev/null || return 0
+    echo "dev.sh: the tests make folders under /Users through sudo" >&2
+    sudo -v || echo "dev.sh: without sudo, the sessions that need them are skipped" >&2
+}
+
 # dev_ctest DIR [ctest options...]: the tests, then why any were skipped
 dev_ctest() {
+    [ "$(id -u)" -eq 0 ] || sudo -n -v 2>/dev/null || true  # keeps sudo's ticket fresh
     (cd "$1" && ctest --output-on-failure -j2 "${@:2}")
     grep -h '^skipped: ' "$1/Testing/Temporary/LastTest.log" || true
 }
@@ -72,6 +81,7 @@ run)
     ;;
 test)
     dev_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    dev_sudo
     dev_build build -DBUILD_TESTING=ON
     dev_ctest build
     # The same suite on an AddressSanitizer + UndefinedBehaviorSanitizer build.
