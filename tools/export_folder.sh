@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The export's folder. The editor writes /Users/$USER/Desktop/model_data.txt, a
 # layout Linux lacks, so the set-up gives it one: a link to the user's desktop.
-#   export_folder.sh provide   make the link, as root or through sudo
+#   export_folder.sh provide   make the link, as root or through sudo (when
+#                              installed; else say how)
 #   export_folder.sh hint      only say how, when the folder is missing
 # An existing /Users/$USER/Desktop is never touched. Neither mode fails: the
 # editor runs without the folder, and reports each export it cannot write.
@@ -26,23 +27,30 @@ if [ -z "${HOME:-}" ]; then
     exit 0
 fi
 desk=$(xdg-user-dir DESKTOP 2>/dev/null) && [ -n "$desk" ] || desk=$HOME/Desktop
+# How root's part is run: as root, through sudo, or by hand when sudo is missing.
+root=""
+[ "$(id -u)" -eq 0 ] || root=sudo
+[ "$root" != sudo ] || command -v sudo >/dev/null || root=none
 hint() {
-    local make=""
-    [ -d "$desk" ] || make="mkdir -p $(printf %q "$desk") && "
-    echo "tessaloom: to give the export its folder, run: ${make}sudo mkdir -p $(printf %q "/Users/$USER")" \
-        "&& sudo ln -s $(printf %q "$desk") $(printf %q "$want")"
+    local make="" dir link
+    [ -d "$desk" ] || make="mkdir -p $(printf %q "$desk")"
+    dir="mkdir -p $(printf %q "/Users/$USER")" link="ln -s $(printf %q "$desk") $(printf %q "$want")"
+    if [ "$root" = none ]; then
+        echo "tessaloom: sudo is not installed; to give the export its folder, ${make:+run: $make, then }as root run: $dir && $link"
+    else
+        echo "tessaloom: to give the export its folder, run: ${make:+$make && }${root:+$root }$dir && ${root:+$root }$link"
+    fi
 }
 
 case "${1:-}" in
-provide)
-    echo "tessaloom: $want does not exist; making it a link to $desk for the export"
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    mkdir -p "$desk" && "${sudo[@]}" mkdir -p "/Users/$USER" && "${sudo[@]}" ln -s "$desk" "$want" || hint
-    ;;
-hint)
-    echo "tessaloom: $want does not exist, so exports will fail"
-    hint
+provide | hint)
+    if [ "$1" = provide ] && [ "$root" != none ]; then
+        echo "tessaloom: $want does not exist; making it a link to $desk for the export"
+        mkdir -p "$desk" && $root mkdir -p "/Users/$USER" && $root ln -s "$desk" "$want" || hint
+    else
+        echo "tessaloom: $want does not exist, so exports will fail"
+        hint
+    fi
     ;;
 *)
     echo "usage: bash tools/export_folder.sh provide|hint" >&2

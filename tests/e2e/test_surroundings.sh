@@ -1,11 +1,13 @@
-# The real program in good and bad surroundings. Installed into a fresh prefix
-# it has its launcher link, the bundle beside the real executable, the desktop
-# entry and the icon. Without a display it ends at once with a message.
-# Otherwise each row is a short session that must stay usable (a vertex
-# exported) and end with status 0 on Escape or q, however broken its audio or
-# bundle; and say what is broken. (Exports that fail are the unit tests'.)
+# The real program in good and bad surroundings. Installed, staged (DESTDIR)
+# under a prefix, it has every file in its own record (the build's
+# install_manifest.txt stays the user's), a launcher link to the executable in
+# libexec, the bundle, a menu entry that starts the launcher by its absolute
+# path, the icon once and the manual page. Without a display it ends at once
+# with a message. Otherwise each row is a short session that must stay usable
+# (a vertex exported) and end with status 0 on Escape or q, however broken its
+# audio or bundle; and say what is broken. (Exports that fail are the unit tests'.)
 source "$(dirname "$0")/lib.sh"
-BUILT=$BIN P=$WORK/prefix
+BUILT=$BIN
 # has out|err COUNT REGEX: that many lines of stdout or stderr match
 has() { [ "$(grep -cE -- "$3" "$WORK/$1")" = "$2" ] || fail "not $2 line(s) /$3/ on std$1"; }
 # usable END [env...]: a session as the user last made, its export checked, the
@@ -17,13 +19,18 @@ copy() {
     BIN=$WORK/inst/tessaloom RES=$WORK/inst/Tessaloom.app/Contents/Resources/init.component
 }
 
-cmake --install "${TESS_BUILD:?}" --prefix "$P" >"$WORK/out" 2>&1 || fail "cmake --install failed"
-[ "$(readlink -f "$P/bin/tessaloom")" = "$P/share/tessaloom/tessaloom" ] || fail "no launcher link"
+R=$WORK/root P=$WORK/root/opt/tess M=${TESS_BUILD:?}/install_manifest_tessaloom.txt
+DESTDIR=$R USER=tess-e2e-$$-none cmake --install "$TESS_BUILD" --component tessaloom --prefix /opt/tess >"$WORK/out" 2>&1 || fail "cmake --install failed"
+[ "$(sort "$M")" = "$(find "$R" ! -type d -printf "/%P\n" | sort)" ] && rm "$M" || fail "$M is not the installed files"
+has out 0 '^tessaloom:'
+[ "$(readlink "$P/bin/tessaloom")" = ../libexec/tessaloom/tessaloom ] && [ -x "$P/libexec/tessaloom/tessaloom" ] || fail "no launcher link"
 diff -r "$TESS_BUILD/Tessaloom.app" "$P/share/tessaloom/Tessaloom.app" || fail "the installed bundle differs"
 D=$P/share/applications/tessaloom.desktop
-[ "$(head -1 "$D")" = "[Desktop Entry]" ] && grep -qx Exec=tessaloom "$D" && grep -qx Icon=tessaloom "$D" || fail "bad desktop entry"
+[ "$(head -1 "$D")" = "[Desktop Entry]" ] && grep -qx Exec=/opt/tess/bin/tessaloom "$D" && grep -qx Icon=tessaloom "$D" || fail "bad desktop entry"
+[ "$(find "$R" -name '*.svg')" = "$P/share/icons/hicolor/scalable/apps/tessaloom.svg" ] || fail "not one icon"
 "$PY" -c 'import sys, xml.dom.minidom as m; assert m.parse(sys.argv[1]).documentElement.tagName == "svg"' \
     "$P/share/icons/hicolor/scalable/apps/tessaloom.svg" || fail "the icon is not an SVG"
+grep -qx '\.TH TESSALOOM 1 "" "tessaloom [0-9][^@]*" "User Commands"' "$P/share/man/man1/tessaloom.1" || fail "no manual page"
 
 start_app DISPLAY=
 reap 5
