@@ -26,25 +26,24 @@ struct TstWindow : testing::Environment {
 static testing::Environment* const tstWindow = testing::AddGlobalTestEnvironment(new TstWindow);
 static std::vector<GLfloat> tstBuf(1 << 22);
 
-static void tst_reset()
-{
-    memset(ed, 0, sizeof ed);
-    memset(&tm, 0, sizeof tm);
-    ALP = AlpRec{};
-    INP = JOY = KEY = InpRec{};
-    gm = 1;
-    joyNum = useJ = 0;
-    snd = SndRec{0, 1, 120, 120};
-    const int toggle = cm.winToggle;
-    init_common();
-    cm.winToggle = toggle;
-    init_editer();
-    tm.framePeriod = 50;
-    glDisable(GL_CULL_FACE);
-}
-
+// Every test starts from the records' start-up values, in the window it finds.
 struct TstReset : testing::EmptyTestEventListener {
-    void OnTestStart(const testing::TestInfo&) override { tst_reset(); }
+    void OnTestStart(const testing::TestInfo&) override
+    {
+        memset(ed, 0, sizeof ed);
+        memset(&tm, 0, sizeof tm);
+        ALP = AlpRec{};
+        INP = JOY = KEY = InpRec{};
+        gm = 1;
+        joyNum = useJ = 0;
+        snd = SndRec{0, 1, 120, 120};
+        const int toggle = cm.winToggle;
+        init_common();
+        cm.winToggle = toggle;
+        init_editer();
+        tm.framePeriod = 50;
+        glDisable(GL_CULL_FACE);
+    }
 };
 static const bool tstResetting = (testing::UnitTest::GetInstance()->listeners().Append(new TstReset), true);
 
