@@ -13,7 +13,7 @@ TEST(Frame, StartUpGivesEveryRunTheSameDefaults)
     const std::string out = tst_stdout(start);
     EXPECT_EQ(out.rfind("SDL_MIXER:", 0), 0u) << out;
     EXPECT_NE(out.find("\nSE_C[0] : audio device not open\n"), std::string::npos) << out;
-    EXPECT_EQ(std::make_tuple(gm, cm.scale, cm.pane, ed[0].count, tm.timeH), std::make_tuple(0, 1800, 1, 0, 0u));
+    EXPECT_EQ(std::make_tuple(gm, cm.scale, cm.pane, ed[0].count, tm.timeH, joyNum), std::make_tuple(0, 1800, 1, 0, 0u, SDL_NumJoysticks()));
     EXPECT_STREQ(dataPassM, "/Users/ann/Desktop/model_data.txt");
 }
 
