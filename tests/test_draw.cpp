@@ -1,21 +1,10 @@
 // Drawing, read back from Mesa: the window's GL state, glyph sheets and text,
 // the display lists, the canvas, the model in its six placements, the vertex
 // markers, and the text of the panel, the design status, title and footer.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <map>
 
-#include "app/app.h"
-#include "gfx/gfx.h"
-#include "screen/screen.h"
 #include "tests/support/tst.h"
-
-struct Draw : testing::Test {
-    void SetUp() override { tst_reset(); }
-};
 
 // Bounds ("x0 y0 x1 y1" to 0.01) and filled area (each polygon's own, so the winding counts not).
 struct Box {
@@ -60,7 +49,7 @@ static std::vector<unsigned char> sheet(const char* path)
     return h == w ? alpha : std::vector<unsigned char>{};
 }
 
-TEST_F(Draw, TextInBothSizesIsCutAt255AndNamesEveryByte)
+TEST(Draw, TextInBothSizesIsCutAt255AndNamesEveryByte)
 {
     auto text = tst_feedback([] {
         fontB(0, 0.5, 10, 20, "A%dz\xC1", 7);
@@ -73,7 +62,7 @@ TEST_F(Draw, TextInBothSizesIsCutAt255AndNamesEveryByte)
     EXPECT_EQ(box_of(large).bounds, "-4 0 24 16") << "16-pixel squares 12 apart";
 }
 
-TEST_F(Draw, GlyphSheetsKeyOutBlackAndBrokenOnesLeaveAnEmptyTexture)
+TEST(Draw, GlyphSheetsKeyOutBlackAndBrokenOnesLeaveAnEmptyTexture)
 {
     // A sheet 100 pixels wide, its left half white and the rest black: padded into a 128-pixel
     // texture, not refused, from its top-left corner, with the black keyed out.
@@ -91,14 +80,12 @@ TEST_F(Draw, GlyphSheetsKeyOutBlackAndBrokenOnesLeaveAnEmptyTexture)
     SDL_SaveBMP(wide, "tests/wide.bmp");
     SDL_FreeSurface(wide);
     for (const char* path : {"/nonexistent/sheet.dat", "/dev/null", "CMakeCache.txt", "tests/wide.bmp"}) {
-        testing::internal::CaptureStdout();
-        alpha = sheet(path);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), "KAKUNIN 1\n") << path;
+        EXPECT_EQ(tst_stdout([&] { alpha = sheet(path); }), "KAKUNIN 1\n") << path;
         EXPECT_EQ(alpha, std::vector<unsigned char>{0}) << path << ": one transparent texel";
     }
 }
 
-TEST_F(Draw, DisplayListsHoldTheirShapesAndOnlyTheReversedStripsCull)
+TEST(Draw, DisplayListsHoldTheirShapesAndOnlyTheReversedStripsCull)
 {
     // The last column is where the last primitive starts, which fixes the direction of an outline.
     // Mesa's feedback drops the lines that follow a fill inside one list (26's ring, 40's lines).
@@ -128,21 +115,24 @@ TEST_F(Draw, DisplayListsHoldTheirShapesAndOnlyTheReversedStripsCull)
     }
 }
 
-TEST_F(Draw, CanvasBackgroundModelAreaGridAndSectionHighlight)
+TEST(Draw, CanvasBackgroundModelAreaGridAndSectionHighlight)
 {
-    unsigned char px[4];
-    const int want[9][3] = {{0, 0, 128}, {0, 0, 0}, {77, 0, 0}, {0, 38, 0}, {51, 51, 0},
-                            {51, 0, 51}, {0, 77, 77}, {26, 26, 26}, {255, 255, 255}};
-    // Down to the default colour, which the model area is then checked over.
+    // The distance of the pixel at window (x, y) from the colour want.
+    auto off = [](int x, int y, const int* want) {
+        unsigned char px[4];
+        glReadPixels(WIW + x, WIH - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, px);
+        return std::abs(px[0] - want[0]) + std::abs(px[1] - want[1]) + std::abs(px[2] - want[2]);
+    };
+    const int want[11][3] = {{0, 0, 128}, {0, 0, 0}, {77, 0, 0}, {0, 38, 0}, {51, 51, 0}, {51, 0, 51},
+                             {0, 77, 77}, {26, 26, 26}, {255, 255, 255}, {0, 0, 153}, {0, 15, 153}};
+    // Down to the default colour, which the model area and a preview box are then checked over.
     for (int c = 8; c >= 0; c--) {
         cm.bgColor = c;
         edit_backs();
-        glReadPixels(WIW + 350, WIH - 1 - 200, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, px);
-        EXPECT_LE(std::abs(px[0] - want[c][0]) + std::abs(px[1] - want[c][1]) + std::abs(px[2] - want[c][2]), 3)
-            << "colour " << c;
+        EXPECT_LE(off(350, 200, want[c]), 3) << "colour " << c;
     }
-    glReadPixels(WIW + 69, WIH - 1 - 9, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, px);
-    EXPECT_NEAR(px[2], 153, 1.5) << "the model area blends over the background";
+    EXPECT_LE(off(69, 9, want[9]), 3) << "the model area blends over the background";
+    EXPECT_LE(off(-380, -94, want[10]), 3) << "so does the first preview box";
     // The axes and grid lines, counted by alpha.
     auto lines = [](int span) {
         cm.gridSpan = span;
@@ -167,7 +157,7 @@ TEST_F(Draw, CanvasBackgroundModelAreaGridAndSectionHighlight)
     }
 }
 
-TEST_F(Draw, ModelInSixPlacementsInItsViewsAndColoursUnderTheMarkers)
+TEST(Draw, ModelInSixPlacementsInItsViewsAndColoursUnderTheMarkers)
 {
     ed[0].g = 0;  // blue, not the markers' cyan
     tst_put(0, 0, -5);
@@ -175,22 +165,26 @@ TEST_F(Draw, ModelInSixPlacementsInItsViewsAndColoursUnderTheMarkers)
     tst_put(0, -5, 5);
     ALP.spin = 90;
     std::vector<std::string> drawings;
-    size_t markers = 0;
+    size_t markers = 0, cursor = 0;
     for (const TstPrim& p : tst_feedback(editerSet)) {
         if (p.v[0].g == 0 && (float)p.v[0].a == 0.3f) {
             drawings.push_back(box_of({p}).bounds);
             markers = 0;  // only markers drawn over the model count
         }
         markers += p.v[0].r == 0 && p.v[0].g == 1 && (float)p.v[0].a == 0.3f;
+        cursor += p.v[0].r == 0 && p.v[0].a == 1 && (p.v[0].b == 1 || (p.v[0].g == 0.5 && p.v[0].b == 0));
     }
     // On the canvas, previews 1 and 2 still and spun a quarter turn, preview 3.
     EXPECT_EQ(drawings, (std::vector<std::string>{"-30 -90 150 90", "-362.5 -74.5 -357.5 -69.5",
                                                   "-302.5 -74.5 -297.5 -69.5", "-365 -11 -355 -1",
                                                   "-305 -11 -295 -1", "-350 70 -310 110"}));
     EXPECT_EQ(markers, 3u * 4) << "a hexagon (four triangles) on each vertex of the current layer";
+    EXPECT_EQ(cursor, 2u) << "the canvas cursor's plus, green at the blink's 0, and no panel cursor's arrows";
     EXPECT_EQ(ALP.spin, 91.5) << "the phases advance after the drawing";
-    // Then layer 1 in wire view with a colour per vertex, layer 2 a point, layer 3 hidden.
-    ed[0].view = 1;
+    // Then every layer in wire view, so that no later one puts the fill back: layer 1 with a colour
+    // per vertex, layer 2 a point, layer 3 hidden.
+    for (EdLayer& l : ed)
+        l.view = 1;
     ed[0].colorSel = 0;
     ed[0].va[2] = 0.75;
     tst_put(1, -20, 0);
@@ -212,19 +206,21 @@ TEST_F(Draw, ModelInSixPlacementsInItsViewsAndColoursUnderTheMarkers)
     }
 }
 
-TEST_F(Draw, DefaultFrameText)
+TEST(Draw, DefaultFrameText)
 {
-    // The blink and the title's pulse at 0: their lines tell from the normal face's 0.5.
-    ed[0].view = 0;
+    // The blink and the title's pulse at 0: their lines tell from the normal face's 0.5. Layer 2 is
+    // hidden. The values the cursor test lights are left to it, and all but draw mode's label on no
+    // vertex to the label's test.
+    ed[1].view = 0;
     const auto lines = tst_lines(tst_feedback(scn_sets));
-    // The panel's titles and the values the cursor test lights are left to it, and all but draw
-    // mode's label on no vertex to the label's test.
     for (const std::string& want : std::vector<std::string>{
-             "-384,-246 0.5:SIZE X     :  24px", "-384,-240 0.5:SIZE Y     :  24px", "-384,-234 0.5:GRID SPAN  :   6px",
-             "-384,-228 0.5:CURSOR MOVE:   1px", "-384,-222 0.5:ANTI-ALIAS :   OFF", "-384,-216 0.5:LAYER      :     1",
-             "-390,-186 0.5: MODE: TRIANGLE_FAN", "-390,-192 0.5:1.VIEW      :   OFF", "-384,-42 0.5:SCALE      :  100%",
-             "-384,228 0.5:BGM VOLUME :   120", "-384,234 0.5:SE  VOLUME :   120", "-384,264 0.5:SCREEN MODE",
-             "-384,270 0.5:RESET ALL", "-258,-258 0.5:CURRENT LAYER:1", "-258,-252 0.5:VIEW MODE:  OFF",
+             "-390,-276 0.5:SETTING___", "-390,-258 0.5:GLOBAL______________", "-384,-246 0.5:SIZE X     :  24px",
+             "-384,-240 0.5:SIZE Y     :  24px", "-384,-234 0.5:GRID SPAN  :   6px", "-384,-228 0.5:CURSOR MOVE:   1px",
+             "-384,-222 0.5:ANTI-ALIAS :   OFF", "-384,-216 0.5:LAYER      :     1", "-390,-198 0.5:LAYER_______________",
+             "-390,-186 0.5: MODE: TRIANGLE_FAN", "-390,-180 0.5:2.VIEW      :   OFF", "-390,-114 0.5:PREVIEW_____________",
+             "-384,-42 0.5:SCALE      :  100%", "-390,216 0.5:BACKGROUND__________", "-384,228 0.5:BGM VOLUME :   120",
+             "-384,234 0.5:SE  VOLUME :   120", "-390,252 0.5:OTHER_______________", "-384,264 0.5:SCREEN MODE",
+             "-384,270 0.5:RESET ALL", "-258,-258 0.5:CURRENT LAYER:1", "-258,-252 0.5:VIEW MODE: FILL",
              "-258,-246 1:VERTEX:   0/256", "-156,-228 0.4:X:-12,Y:-12", "276,-228 0.4:X:12,Y:-12",
              "-156,228 0.4:X:-12,Y:12", "276,228 0.4:X:12,Y:12", "68,-2 0:No.1", "336,288 0.5:FPS: 0/20",
              "234,-282 0.5:MODELLING TIME:00'00", "356,-282 0.5:'00'01", "-390,-294 0.5:Tessaloom",
@@ -233,10 +229,29 @@ TEST_F(Draw, DefaultFrameText)
         EXPECT_TRUE(tst_has(lines, want)) << want;
     EXPECT_FALSE(tst_has(lines, "336,276 1:CULL_FACE"));
     cm.cullFace = 1;
-    EXPECT_TRUE(tst_has(tst_lines(tst_feedback(scn_sets)), "336,276 1:CULL_FACE"));
+    cm.layer = 1;
+    const auto again = tst_lines(tst_feedback(scn_sets));
+    EXPECT_TRUE(tst_has(again, "336,276 1:CULL_FACE") && tst_has(again, "-258,-252 1:VIEW MODE:  OFF"));
 }
 
-TEST_F(Draw, CursorLabelAndColourReadOuts)
+TEST(Draw, ModellingClockCarriesOnceAFrameAndWrapsAfter60Hours)
+{
+    // The clock before a frame and what that frame shows: a 60 stays for the frame before its carry.
+    const std::pair<const char*, const char*> table[] = {
+        {"00'00'00'18", "00'00'00'19"}, {"00'00'00'19", "00'00'01'00"}, {"00'00'59'19", "00'00'60'00"},
+        {"00'00'60'00", "00'01'00'01"}, {"00'60'00'01", "01'00'00'02"}, {"60'00'00'02", "00'00'00'00"},
+        {"59'59'59'00", "59'59'59'01"}, {"09'09'09'08", "09'09'09'09"}, {"10'10'10'09", "10'10'10'10"},
+    };
+    for (auto& [before, after] : table) {
+        sscanf(before, "%u'%u'%u'%u", &tm.timeH, &tm.timeM, &tm.timeS, &tm.timeF);
+        std::string text;
+        for (const std::string& l : tst_lines(tst_feedback([] { scn_B_timers(0.5, 0, 0); })))
+            text += l + "|";
+        EXPECT_EQ(text, "-18,0 0.5:MODELLING TIME:" + std::string(after, 5) + "|104,0 0.5:'" + (after + 6) + "|") << before;
+    }
+}
+
+TEST(Draw, CursorLabelAndColourReadOuts)
 {
     // The label beside the cursor at (104, -20) and its read-outs, each "y alpha:text"; the highlight
     // face (0.75) marks what the next key acts on. Draw mode's label on no vertex is the frame test's.
@@ -270,23 +285,23 @@ TEST_F(Draw, CursorLabelAndColourReadOuts)
     }
 }
 
-TEST_F(Draw, PanelCursorBarLightsItsItemsLine)
+TEST(Draw, PanelCursorBarLightsItsItemsLine)
 {
     // The panel cursor on the first and last items of each section: the top of its blue bar, the left
     // end of its cyan value arrows ("-" for none), and the panel text lit over the normal face (the
     // item's at the blink, 0 here). A layer's MODE lights its number too, with wider arrows.
     const std::pair<int, const char*> table[] = {
-        {0, "-252 -312|-276 1:SETTING___|-258 1:GLOBAL______________|-252 0:SCALE      : 1800%"},
-        {7, "-210 -312|-276 1:SETTING___|-258 1:GLOBAL______________|-210 0:DESIGN MODE:  DRAW"},
-        {8, "-192 -312|-276 1:SETTING___|-198 1:LAYER_______________|-192 1:1.VIEW      :  FILL"},
-        {9, "-186 -354|-276 1:SETTING___|-198 1:LAYER_______________|-192 1:1.|-186 1:MODE: TRIANGLE_FAN"},
-        {19, "-126 -354|-276 1:SETTING___|-198 1:LAYER_______________|-132 1:6.|-126 1:MODE: TRIANGLE_FAN"},
-        {20, "-108 -312|-276 1:SETTING___|-114 1:PREVIEW_____________|-108 0:SCALE      :   50%"},
-        {22, "24 -312|-276 1:SETTING___|-114 1:PREVIEW_____________|24 0:SCALE      :  400%"},
-        {23, "222 -312|-276 1:SETTING___|216 1:BACKGROUND__________|222 0:BGM NUMBER :   OFF"},
-        {26, "240 -312|-276 1:SETTING___|216 1:BACKGROUND__________|240 0:COLOR      :     0"},
-        {27, "258 -|-276 1:SETTING___|252 1:OTHER_______________|258 0:EXPORT TO TEXT"},
-        {30, "276 -|-276 1:SETTING___|252 1:OTHER_______________|276 0:QUIT"},
+        {0, "-252 -312|-390,-276 1:SETTING___|-390,-258 1:GLOBAL______________|-384,-252 0:SCALE      : 1800%"},
+        {7, "-210 -312|-390,-276 1:SETTING___|-390,-258 1:GLOBAL______________|-384,-210 0:DESIGN MODE:  DRAW"},
+        {8, "-192 -312|-390,-276 1:SETTING___|-390,-198 1:LAYER_______________|-390,-192 1:1.VIEW      :  FILL"},
+        {9, "-186 -354|-390,-276 1:SETTING___|-390,-198 1:LAYER_______________|-390,-192 1:1.|-384,-186 1:MODE: TRIANGLE_FAN"},
+        {19, "-126 -354|-390,-276 1:SETTING___|-390,-198 1:LAYER_______________|-390,-132 1:6.|-384,-126 1:MODE: TRIANGLE_FAN"},
+        {20, "-108 -312|-390,-276 1:SETTING___|-390,-114 1:PREVIEW_____________|-384,-108 0:SCALE      :   50%"},
+        {22, "24 -312|-390,-276 1:SETTING___|-390,-114 1:PREVIEW_____________|-384,24 0:SCALE      :  400%"},
+        {23, "222 -312|-390,-276 1:SETTING___|-390,216 1:BACKGROUND__________|-384,222 0:BGM NUMBER :   OFF"},
+        {26, "240 -312|-390,-276 1:SETTING___|-390,216 1:BACKGROUND__________|-384,240 0:COLOR      :     0"},
+        {27, "258 -|-390,-276 1:SETTING___|-390,252 1:OTHER_______________|-384,258 0:EXPORT TO TEXT"},
+        {30, "276 -|-390,-276 1:SETTING___|-390,252 1:OTHER_______________|-384,276 0:QUIT"},
     };
     cm.pane = 0;
     for (auto& [k, want] : table) {
@@ -302,7 +317,7 @@ TEST_F(Draw, PanelCursorBarLightsItsItemsLine)
         std::string out = std::to_string((int)bar) + (arrow < 1e9 ? " " + std::to_string((int)arrow) : " -");
         for (const std::string& l : tst_lines(prims))  // the panel's column, not the window title
             if (l.rfind("-3", 0) == 0 && l.find(" 0.5:") == l.npos && l.find("-294") == l.npos)
-                out += "|" + l.substr(5);
+                out += "|" + l;
         EXPECT_EQ(out, want) << "item " << k;
     }
 }

@@ -1,11 +1,5 @@
 // The frame loop's parts: start-up defaults, frame pacing and the frame
 // counter, and the quit test (the quit keys are the end-to-end tests').
-#include <gtest/gtest.h>
-
-#include <cstdio>
-
-#include "app/app.h"
-#include "screen/screen.h"
 #include "tests/support/tst.h"
 
 TEST(Frame, StartUpGivesEveryRunTheSameDefaults)
@@ -16,21 +10,17 @@ TEST(Frame, StartUpGivesEveryRunTheSameDefaults)
     setenv("USER", "ann", 1);
     setenv("SDL_AUDIODRIVER", "nosuch", 1);  // and no audio device: a silent editor that says why
     snprintf(dataPassM, sizeof dataPassM, "/Users/");
-    testing::internal::CaptureStdout();
-    start();
-    const std::string out = testing::internal::GetCapturedStdout();
+    const std::string out = tst_stdout(start);
     EXPECT_EQ(out.rfind("SDL_MIXER:", 0), 0u) << out;
     EXPECT_NE(out.find("\nSE_C[0] : audio device not open\n"), std::string::npos) << out;
-    EXPECT_EQ(std::make_tuple(gm, cm.scale, cm.pane, ed[0].count, tm.timeH), std::make_tuple(0, 1800, 1, 0, 0u));
+    EXPECT_EQ(std::make_tuple(gm, cm.scale, cm.pane, ed[0].count, tm.timeH, joyNum), std::make_tuple(0, 1800, 1, 0, 0u, SDL_NumJoysticks()));
     EXPECT_STREQ(dataPassM, "/Users/ann/Desktop/model_data.txt");
     EXPECT_EQ(SDL_JoystickEventState(SDL_QUERY), SDL_IGNORE) << "the joystick is polled, its noise never queued";
 }
 
 TEST(Frame, TheWindowsCloseAndAQuitRequestEndTheLoop)
 {
-    tst_reset();
-    while (SDL_PollEvent(nullptr) && !QuitEvents()) {
-    }
+    while (SDL_PollEvent(nullptr) && !QuitEvents()) {}
     SDL_Event ev = {SDL_QUIT};
     SDL_PushEvent(&ev);
     EXPECT_TRUE(QuitEvents());
@@ -41,7 +31,6 @@ TEST(Frame, TheWindowsCloseAndAQuitRequestEndTheLoop)
 
 TEST(Frame, ShortFramesArePaddedTo50msAndFramesCountedEachSecond)
 {
-    tst_reset();
     auto frame = [](Uint32 used) {
         tm.frameEnd = SDL_GetTicks() - used;
         const Uint32 t0 = SDL_GetTicks();

@@ -1,10 +1,5 @@
 // Input: joystick and keyboard sampling, the time gates, the panel items and
 // commands, drawing and colouring on the canvas, and the joystick selection screen.
-#include <gtest/gtest.h>
-
-#include <cmath>
-
-#include "input/input.h"
 #include "tests/support/tst.h"
 
 enum Cue { NONE, STEP, PRESS };
@@ -27,11 +22,7 @@ static void repeat(int n, void (*fn)())
     }
 }
 
-struct Input : testing::Test {
-    void SetUp() override { tst_reset(); }
-};
-
-TEST_F(Input, JoystickAndKeyboardLevelsMergeIntoInp)
+TEST(Input, JoystickAndKeyboardLevelsMergeIntoInp)
 {
     // A known hat position wins over the stick; any other leaves it to the axes, at full tilt only.
     const struct { int hat, axisH, axisV; std::tuple<int, int, int, int> dirs; } hats[] = {  // up, down, left, right
@@ -59,41 +50,34 @@ TEST_F(Input, JoystickAndKeyboardLevelsMergeIntoInp)
     }
 }
 
-TEST_F(Input, GatesAreStrictSurviveTheTickWrapAndClearOnRelease)
-{
-    INP = InpRec{0, 0, 0, 1, 1, 0, 0, 0};  // right and A
-    tm.now = 10;
-    tm.moveStamp = tm.now - 60;  // across the wrap
-    tm.pressStamp = tm.now - 500;
-    inp_editEngine();
-    EXPECT_EQ(std::make_pair(cm.curX, ed[0].count), std::make_pair(0, 0)) << "60 and 500 ms are not past";
-    EXPECT_EQ(std::make_pair(tm.moveStamp, tm.pressStamp), std::make_pair(tm.now - 60, tm.now - 500)) << "held";
-    tm.now += 1;
-    inp_editEngine();
-    EXPECT_EQ(std::make_tuple(cm.curX, ed[0].count, ed[0].vx[0]), std::make_tuple(1, 1, 1.0)) << "the step goes first";
-    INP = InpRec{};
-    inp_editEngine();
-    EXPECT_EQ(std::make_pair(tm.moveStamp, tm.pressStamp), std::make_pair(0u, 0u)) << "released, the stamps clear";
-}
-
-TEST_F(Input, HeldKeysRepeatAtTheirGatesPaceAndCGoesBeforeAAndB)
+TEST(Input, HeldKeysRepeatPastStrictGatesAcrossTheTickWrapAndCGoesBeforeAAndB)
 {
     INP = InpRec{0, 0, 0, 1, 1, 0, 0, 1};  // right, A and D
-    repeat(11, inp_editEngine);
-    EXPECT_EQ(std::make_tuple(cm.cullFace, glIsEnabled(GL_CULL_FACE)), std::make_tuple(1, GL_TRUE));
+    tm.now = 10;
+    tm.moveStamp = tm.now - 60;  // across the wrap
+    tm.pressStamp = tm.cullStamp = tm.now - 500;
+    inp_editEngine();
+    EXPECT_EQ(std::make_tuple(cm.curX, ed[0].count, cm.cullFace), std::make_tuple(0, 0, 0)) << "60 and 500 ms are not past";
+    tm.now += 1;
+    inp_editEngine();  // the step goes first
+    EXPECT_EQ(std::make_tuple(cm.curX, ed[0].count, ed[0].vx[0], glIsEnabled(GL_CULL_FACE)), std::make_tuple(1, 1, 1.0, GL_TRUE));
     repeat(11, inp_editEngine);
     // A step every 100 ms; a vertex and a culling toggle every 550 ms.
-    EXPECT_EQ(std::make_tuple(cm.curX, ed[0].count, tm.cullStamp), std::make_tuple(11, 2, 1100u));
-    EXPECT_EQ(std::make_tuple(cm.cullFace, glIsEnabled(GL_CULL_FACE)), std::make_tuple(0, GL_FALSE));
+    EXPECT_EQ(std::make_tuple(cm.curX, ed[0].count, cm.cullFace, glIsEnabled(GL_CULL_FACE)), std::make_tuple(6, 2, 0, GL_FALSE));
     ed[0].colorSel = -2;
     cm.selVertex = 0;
     INP = InpRec{0, 0, 0, 0, 1, 1, 1, 0};
     repeat(12, inp_editEngine);  // one press, and the next frame is inside its gate
     EXPECT_EQ(std::make_tuple(cm.pane, cm.selVertex, ed[0].colorSel, ed[0].count), std::make_tuple(0, -1, -1, 2));
-    EXPECT_EQ(tm.cullStamp, 1100u) << "D released: the culling stamp stays";
+    cm.pane = 1;
+    INP = InpRec{0, 1, 0, 0, 0, 1, 0, 0};  // down and B on the canvas
+    EXPECT_EQ(std::make_tuple(cue_of(inp_editEngine), cm.curY, ed[0].count), std::make_tuple(PRESS, 1, 1));
+    INP = InpRec{};
+    inp_editEngine();
+    EXPECT_EQ(std::make_tuple(tm.moveStamp, tm.pressStamp, tm.cullStamp), std::make_tuple(0u, 0u, 561u)) << "released";
 }
 
-TEST_F(Input, PanelCursorWrapsAndEveryValueItemStepsWithinItsLimits)
+TEST(Input, PanelCursorWrapsAndEveryValueItemStepsWithinItsLimits)
 {
     hold(1, 0, 0, 0);
     EXPECT_EQ(std::make_pair(cue_of(inp_mode0_cur), cm.menuItem), std::make_pair(STEP, 30));
@@ -107,21 +91,24 @@ TEST_F(Input, PanelCursorWrapsAndEveryValueItemStepsWithinItsLimits)
         {22, &cm.prevScale3, 5, 5, 1000}, {24, &snd.bgmVolume, 2, 0, 126},  {25, &snd.seVolume, 2, 0, 126},
         {26, &cm.bgColor, 1, 0, 8},
     };
+    // From value v with left or right held: the cue and the value after the call.
+    auto from = [](int* field, int v, int left, int right) {
+        *field = v;
+        hold(0, 0, left, right);
+        return std::make_pair(cue_of(inp_mode0_cur), *field);
+    };
     for (auto& c : table) {
         SCOPED_TRACE("item " + std::to_string(c.item));
         cm.menuItem = c.item;
-        hold(0, 0, 1, 0);
-        repeat(250, inp_mode0_cur);
-        EXPECT_EQ(*c.field, c.lo);
-        hold(0, 0, 0, 1);
-        EXPECT_EQ(std::make_pair(cue_of(inp_mode0_cur), *c.field), std::make_pair(STEP, c.lo + c.step));
-        *c.field = c.hi + 7;  // out of range however it got there: the next call clamps
-        hold(0, 0, 0, 0);
-        EXPECT_EQ(std::make_pair(cue_of(inp_mode0_cur), *c.field), std::make_pair(NONE, c.hi));
+        // Just out of range however it got there: the next call clamps.
+        EXPECT_EQ(from(c.field, c.hi + 1, 0, 0), std::make_pair(NONE, c.hi));
+        EXPECT_EQ(from(c.field, c.hi, 1, 0), std::make_pair(STEP, c.hi - c.step));
+        EXPECT_EQ(from(c.field, c.lo - 1, 0, 0), std::make_pair(NONE, c.lo));
+        EXPECT_EQ(from(c.field, c.lo, 0, 1), std::make_pair(STEP, c.lo + c.step));
     }
 }
 
-TEST_F(Input, PanelButtonsRunCommandsOrHandTheInputToTheCanvas)
+TEST(Input, PanelButtonsRunCommandsOrHandTheInputToTheCanvas)
 {
     auto press = [](int item, int a) {  // through the press gate, as the frame loop does
         cm.pane = 0;
@@ -133,17 +120,18 @@ TEST_F(Input, PanelButtonsRunCommandsOrHandTheInputToTheCanvas)
     EXPECT_EQ(std::make_tuple(press(2, 1), cm.pane, cm.layer), std::make_tuple(PRESS, 1, 2)) << "any other item";
     EXPECT_EQ(std::make_tuple(press(30, 1), gm, cm.pane), std::make_tuple(NONE, 100, 0)) << "QUIT";
     EXPECT_EQ(std::make_tuple(press(27, 0), cm.pane), std::make_tuple(PRESS, 1)) << "B cancels to the canvas";
+    cm.cullFace = 1;
+    press(28, 1);  // SCREEN MODE reopens the window full screen, and then as a window again
+    EXPECT_EQ(std::make_pair(cm.pane, SDL_GetVideoSurface()->flags & SDL_FULLSCREEN), std::make_pair(1, (Uint32)SDL_FULLSCREEN));
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE)) << "the GL state set again";
+    press(28, 1);
+    EXPECT_EQ(SDL_GetVideoSurface()->flags & SDL_FULLSCREEN, 0u);
     tst_put(4, 1, 1);  // RESET ALL brings back the start-up model and settings
     EXPECT_EQ(press(29, 1), PRESS);
     EXPECT_EQ(std::make_pair(ed[4].count, cm.layer), std::make_pair(0, 0)) << "RESET ALL";
-    cm.cullFace = 1;
-    press(28, 1);  // SCREEN MODE reopens the window
-    EXPECT_EQ(std::make_pair(cm.pane, SDL_GetVideoSurface()->w), std::make_pair(1, 800));
-    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE)) << "the GL state set again";
-    press(28, 1);  // and back, for the tests after
 }
 
-TEST_F(Input, DrawModeAppendsPicksCarriesAndRemoves)
+TEST(Input, DrawModeAppendsPicksCarriesAndRemoves)
 {
     EXPECT_EQ(cue_of(inp_mode1_B1), PRESS);
     cm.curX = 2;
@@ -157,24 +145,30 @@ TEST_F(Input, DrawModeAppendsPicksCarriesAndRemoves)
     EXPECT_EQ(std::make_tuple(cue_of(inp_mode1_B2), cm.selVertex, ed[0].count), std::make_tuple(PRESS, -1, 2));
     repeat(3, inp_mode1_B2);
     EXPECT_EQ(ed[0].count, 0);
+    // Up beats down, down alone, left beats right, right alone, three steps each of the area's half
+    // size from the centre: onto its edge, which is inside, past it, which wraps to the other, and back.
+    cm.cursorMove = 12;
+    std::string path;
+    for (int i = 0; i < 12; i++) {
+        hold(i < 3, i < 6, i / 3 == 2, i >= 6);
+        inp_mode1_cur();
+        path += std::to_string(cm.curX) + "," + std::to_string(cm.curY) + " ";
+    }
+    EXPECT_EQ(path, "0,-12 0,12 0,0 0,12 0,-12 0,0 -12,0 12,0 0,0 12,0 -12,0 0,0 ");
     ed[0].count = ED_MAXVERT;
     cm.curY = 9;
     inp_mode1_B1();
     EXPECT_EQ(std::make_pair(ed[0].count, ed[0].vy[ED_MAXVERT]), std::make_pair((int)ED_MAXVERT, 0.0)) << "full";
-    cm.cursorMove = 5;
-    hold(1, 1, 1, 1);  // up beats down, left beats right; the edges are inside and the cursor wraps past them
-    repeat(5, inp_mode1_cur);
-    EXPECT_EQ(std::make_pair(cm.curX, cm.curY), std::make_pair(2, 12)) << "from (0, 9) in steps of 5";
 }
 
-TEST_F(Input, ColorModeTunesTheLayerOrOneVertex)
+TEST(Input, ColorModeTunesTheLayerOrOneVertex)
 {
     cm.designMode = 1;
     inp_mode1_B1();  // empty ground: the layer colour
     tst_put(0, -3, 0);
     hold(0, 1, 0, 0);
     EXPECT_EQ(cue_of(inp_mode1_cur), STEP);
-    repeat(4, inp_mode1_cur);
+    repeat(3, inp_mode1_cur);  // one past the last channel
     hold(0, 0, 1, 0);
     EXPECT_EQ(cue_of(inp_mode1_cur), STEP);
     EXPECT_EQ(std::make_tuple(ed[0].colorSel, cm.colorChannel, std::round(ed[0].a * 100)), std::make_tuple(-2, 3, 25.0));
@@ -184,7 +178,7 @@ TEST_F(Input, ColorModeTunesTheLayerOrOneVertex)
     repeat(3, inp_mode1_cur);  // left still held: nothing is tuned, the cursor moves
     inp_mode1_B1();  // on vertex 0: per-vertex colours from now on
     hold(1, 0, 0, 0);
-    repeat(3, inp_mode1_cur);
+    repeat(4, inp_mode1_cur);  // one past the first channel
     hold(0, 0, 0, 1);
     repeat(30, inp_mode1_cur);
     EXPECT_EQ(std::make_tuple(ed[0].vr[0], ed[0].va[0], ed[0].r), std::make_tuple(1.0, 0.3, 0.0)) << "red only";
@@ -192,7 +186,7 @@ TEST_F(Input, ColorModeTunesTheLayerOrOneVertex)
     EXPECT_EQ(std::make_pair(cm.selVertex, ed[0].colorSel), std::make_pair(-1, 0)) << "per-vertex colours stay";
 }
 
-TEST_F(Input, SelectionScreenStepsOnceASecondAndStartsOnZ)
+TEST(Input, SelectionScreenStepsOnceASecondAndStartsOnZ)
 {
     joyNum = 3;
     gm = 0;

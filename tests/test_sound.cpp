@@ -1,19 +1,13 @@
 // Sound: the bank loaded on a real (dummy) mixer, each cue on its channel with
 // its stamp. A missing device and broken files are the end-to-end tests'
 // (tests/e2e/test_surroundings.sh).
-#include <gtest/gtest.h>
-
-#include "sound/sound.h"
 #include "tests/support/tst.h"
 
 TEST(Sound, CuesPlayOnTheirChannelsAndStampTheirTimers)
 {
-    tst_reset();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);  // start-up left it without a device
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    testing::internal::CaptureStdout();
-    load_Sound();
-    ASSERT_EQ(testing::internal::GetCapturedStdout(), "");
+    ASSERT_EQ(tst_stdout(load_Sound), "");
     EXPECT_EQ(std::make_tuple(Mix_AllocateChannels(-1), Mix_VolumeMusic(-1), Mix_PlayingMusic(), Mix_Playing(-1)),
               std::make_tuple(3, 120, 0, 0));
     // The warm-up turned the confirm rotor once; it goes round five of the six blips.

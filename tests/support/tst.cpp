@@ -1,16 +1,10 @@
 // Test support: the window, reset records, feedback capture and text reading.
-#include <gtest/gtest.h>
+#include "tests/support/tst.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
-
-#include "app/app.h"
-#include "sound/sound.h"
-#include "tests/support/tst.h"
 
 struct TstWindow : testing::Environment {
     void SetUp() override
@@ -18,7 +12,6 @@ struct TstWindow : testing::Environment {
         setenv("SDL_AUDIODRIVER", "dummy", 0);
         setenv("SDL_VIDEODRIVER", "x11", 1);  // fail rather than fall back to a text driver
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK), 0) << SDL_GetError();
-        init_common();
         init_win(&cm.winToggle);
     }
     // An audio thread left running can hang the exit. No SDL_Quit: libGL would
@@ -33,22 +26,26 @@ struct TstWindow : testing::Environment {
 static testing::Environment* const tstWindow = testing::AddGlobalTestEnvironment(new TstWindow);
 static std::vector<GLfloat> tstBuf(1 << 22);
 
-void tst_reset()
-{
-    memset(ed, 0, sizeof ed);
-    memset(&tm, 0, sizeof tm);
-    ALP = AlpRec{};
-    INP = JOY = KEY = InpRec{};
-    gm = 1;
-    joyNum = useJ = 0;
-    snd = SndRec{0, 1, 120, 120};
-    const int toggle = cm.winToggle;
-    init_common();
-    cm.winToggle = toggle;
-    init_editer();
-    tm.framePeriod = 50;
-    glDisable(GL_CULL_FACE);
-}
+// Every test starts from the records' start-up values, in the window it finds.
+struct TstReset : testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override
+    {
+        memset(ed, 0, sizeof ed);
+        memset(&tm, 0, sizeof tm);
+        ALP = AlpRec{};
+        INP = JOY = KEY = InpRec{};
+        gm = 1;
+        joyNum = useJ = 0;
+        snd = SndRec{0, 1, 120, 120};
+        const int toggle = cm.winToggle;
+        init_common();
+        cm.winToggle = toggle;
+        init_editer();
+        tm.framePeriod = 50;
+        glDisable(GL_CULL_FACE);
+    }
+};
+static const bool tstResetting = (testing::UnitTest::GetInstance()->listeners().Append(new TstReset), true);
 
 std::vector<TstPrim> tst_feedback(const std::function<void()>& draw)
 {
@@ -81,7 +78,8 @@ std::vector<TstPrim> tst_feedback(const std::function<void()>& draw)
     return out;
 }
 
-bool tst_glyph(const TstPrim& p)
+// A textured square of text.
+static bool tst_glyph(const TstPrim& p)
 {
     auto [lo, hi] = std::minmax_element(p.v.begin(), p.v.end(), [](auto& a, auto& b) { return a.s < b.s; });
     return p.kind == GL_POLYGON_TOKEN && std::fabs(hi->s - lo->s - 0.0625) < 0.001;
@@ -135,4 +133,11 @@ std::string tst_slurp(const std::string& path)
 {
     std::ifstream f(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+std::string tst_stdout(const std::function<void()>& run)
+{
+    testing::internal::CaptureStdout();
+    run();
+    return testing::internal::GetCapturedStdout();
 }
