@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "export/export.h"
 #include "gfx/gfx.h"

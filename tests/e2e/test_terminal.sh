@@ -23,10 +23,9 @@ done
 # not in a parent folder.
 I=$WORK/prefix/libexec/tessaloom && mkdir -p "$I" "$WORK/prefix/share/tessaloom" && cp "$BIN" "$I/"
 ln -s "${TESS_BUILD:?}/Tessaloom.app" "$WORK/prefix/share/tessaloom/"
-ln -s "$TESS_BUILD/Tessaloom.app" "$WORK/prefix/libexec/"
 BIN=$I/tessaloom run 1
 [ "$(cat "$WORK/err")" = "tessaloom: no display: DISPLAY is not set" ] || fail "the installed bundle not found"
-rm "$WORK/prefix/share/tessaloom/Tessaloom.app"
+mv "$WORK/prefix/share/tessaloom/Tessaloom.app" "$WORK/prefix/libexec/"
 BIN=$I/tessaloom run 1
 grep -q 'Tessaloom.app not found beside the executable' "$WORK/err" || fail "a bundle found in a parent folder"
 
