@@ -41,7 +41,10 @@ shot() { xwd -silent -id "$WIN" | "$PY" "$E2E/shot.py" "$@"; }
 # wait_editor [SECONDS]: an 800x600 window named Tessaloom, past the loaders'
 # screens to the canvas with its cursor at the centre
 wait_editor() {
-    WIN=$(timeout "${1:-20}" xdotool search --sync --onlyvisible --name '^Tessaloom$' | sed -n 1p) || fail "no window named Tessaloom"
+    # Asked again while it fails: a window that goes while xdotool walks the
+    # tree (the last run's, or one SDL replaces) ends xdotool with BadWindow.
+    within "${1:-20}" 'WIN=$(xdotool search --onlyvisible --name "^Tessaloom$" 2>/dev/null | sed -n 1p); [ -n "$WIN" ]' ||
+        fail "no window named Tessaloom"
     # Without a window manager the keys go to the window under the pointer.
     xdotool mousemove --window "$WIN" 400 300
     [ "$(xdotool getwindowgeometry "$WIN" | grep -o '[0-9]*x[0-9]*$')" = 800x600 ] || fail "the window is not 800x600"
