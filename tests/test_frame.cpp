@@ -1,5 +1,5 @@
-// The frame loop's parts: start-up defaults, frame pacing and the frame
-// counter, and the quit test (the quit keys are the end-to-end tests').
+// The frame loop's parts: start-up defaults, frame pacing and the frame counter.
+// (The quit test is the input tests' and the end-to-end tests'.)
 #include "tests/support/tst.h"
 
 TEST(Frame, StartUpGivesEveryRunTheSameDefaults)
@@ -7,26 +7,12 @@ TEST(Frame, StartUpGivesEveryRunTheSameDefaults)
     cm.scale = 50;
     tm.timeH = 5;
     ed[0].count = 3;
-    setenv("USER", "ann", 1);
     setenv("SDL_AUDIODRIVER", "nosuch", 1);  // and no audio device: a silent editor that says why
-    snprintf(dataPassM, sizeof dataPassM, "/Users/");
     const std::string out = tst_stdout(start);
     EXPECT_EQ(out.rfind("SDL_MIXER:", 0), 0u) << out;
     EXPECT_NE(out.find("\nSE_C[0] : audio device not open\n"), std::string::npos) << out;
     EXPECT_EQ(std::make_tuple(gm, cm.scale, cm.pane, ed[0].count, tm.timeH, joyNum), std::make_tuple(0, 1800, 1, 0, 0u, SDL_NumJoysticks()));
-    EXPECT_STREQ(dataPassM, "/Users/ann/Desktop/model_data.txt");
     EXPECT_EQ(SDL_JoystickEventState(SDL_QUERY), SDL_IGNORE) << "the joystick is polled, its noise never queued";
-}
-
-TEST(Frame, TheWindowsCloseAndAQuitRequestEndTheLoop)
-{
-    while (SDL_PollEvent(nullptr) && !QuitEvents()) {}
-    SDL_Event ev = {SDL_QUIT};
-    SDL_PushEvent(&ev);
-    EXPECT_TRUE(QuitEvents());
-    EXPECT_FALSE(QuitEvents());
-    gm = 100;  // QUIT on the panel
-    EXPECT_TRUE(QuitEvents());
 }
 
 TEST(Frame, ShortFramesArePaddedTo50msAndFramesCountedEachSecond)

@@ -119,6 +119,7 @@ TEST(Input, PanelButtonsRunCommandsOrHandTheInputToTheCanvas)
     EXPECT_EQ(std::make_tuple(press(13, 1), cm.pane, cm.layer), std::make_tuple(PRESS, 1, 2)) << "layer 3's MODE";
     EXPECT_EQ(std::make_tuple(press(2, 1), cm.pane, cm.layer), std::make_tuple(PRESS, 1, 2)) << "any other item";
     EXPECT_EQ(std::make_tuple(press(30, 1), gm, cm.pane), std::make_tuple(NONE, 100, 0)) << "QUIT";
+    EXPECT_TRUE(QuitEvents()) << "QUIT ends the frame loop";
     EXPECT_EQ(std::make_tuple(press(27, 0), cm.pane), std::make_tuple(PRESS, 1)) << "B cancels to the canvas";
     cm.cullFace = 1;
     press(28, 1);  // SCREEN MODE reopens the window full screen, and then as a window again

@@ -7,7 +7,6 @@ Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$d" 2>/dev/nul
 x=$!
 for _ in $(seq 200); do [ -s "$d" ] && break; sleep 0.05; done
 export DISPLAY=:$(head -1 "$d")
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 "$@"
 rc=$?
 kill "$x" && wait "$x" 2>/dev/null

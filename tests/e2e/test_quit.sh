@@ -2,24 +2,19 @@
 # window's close and SIGTERM each end the editor at once with status 0, not
 # seconds later or never, as when the moves filled SDL's event queue.
 source "$(dirname "$0")/lib.sh"
-# quits HOW CODE: after the storm CODE closes the window within 3 s (a full
-# queue would take 6.4), and the editor ends with status 0
+# quits HOW CODE: after the storm CODE closes the window within 3 s, at least
+# 2 by the shell's clock (a full queue would take 6.4), and the editor ends
+# with status 0
 quits() {
     start_app
     wait_editor
     xdotool $(for _ in $(seq 1500); do echo mousemove --window "$WIN" 300 200 mousemove --window "$WIN" 500 400; done)
-    local t0 ms
-    t0=$(date +%s%N)
     eval "$2"
-    within 10 '! xwininfo -id "$WIN" >/dev/null 2>&1' || fail "$1 did not close the editor after the storm"
-    ms=$(( ($(date +%s%N) - t0) / 1000000 ))
-    echo "$1 after 3000 mouse moves: the window closed in $ms ms"
+    within 3 '! xwininfo -id "$WIN" >/dev/null 2>&1' || fail "$1 did not close the editor within 3 s of the storm"
     reap 30
     [ "$RC" = 0 ] || fail "ended by $1 with status $RC"
-    [ "$ms" -lt 3000 ] || fail "$1 took $ms ms to close the editor"
 }
 quits Escape 'xdotool key Escape'
 quits q 'xdotool key q'
 quits close '"$PY" "$E2E/close.py" "$WIN"'
 quits SIGTERM 'kill -TERM "$APP"'
-echo "ok: every quit after the storm"

@@ -2,17 +2,16 @@
 # under a prefix, it has every file in its own record (the build's
 # install_manifest.txt stays the user's), a launcher link to the executable in
 # libexec, the bundle, a menu entry that starts the launcher by its absolute
-# path, the icon once and the manual page. Without a display it ends at once
-# with a message. Otherwise each row is a short session that must stay usable
-# (a vertex exported) and end with status 0 on Escape or q, however broken its
-# audio or bundle; and say what is broken. (Exports that fail are the unit tests'.)
+# path, the icon once and the manual page. Each row is a short session that
+# must stay usable (a vertex exported) and end with status 0 on Escape or q,
+# however broken its bundle; and say what is broken. (Exports that fail are the
+# unit tests'.)
 source "$(dirname "$0")/lib.sh"
 BUILT=$BIN
 # has out|err COUNT REGEX: that many lines of stdout or stderr match
 has() { [ "$(grep -cE -- "$3" "$WORK/$1")" = "$2" ] || fail "not $2 line(s) /$3/ on std$1"; }
-# usable END [env...]: a session as the user last made, its export checked, the
-# light pixels of its text counted in TEXT, ended by END
-usable() { session "${@:2}"; exported; TEXT=$(shot bright); end_ok "$1"; }
+# usable END [env...]: a session as the user last made, its export checked, ended by END
+usable() { session "${@:2}"; exported; end_ok "$1"; }
 # copy: a fresh copy of the program and bundle to break; RES its resource folder
 copy() {
     rm -rf "$WORK/inst" && mkdir "$WORK/inst" && cp -r "$BUILT" "${TESS_BUILD:?}/Tessaloom.app" "$WORK/inst/"
@@ -28,14 +27,7 @@ diff -r "$TESS_BUILD/Tessaloom.app" "$P/share/tessaloom/Tessaloom.app" || fail "
 D=$P/share/applications/tessaloom.desktop
 [ "$(head -1 "$D")" = "[Desktop Entry]" ] && grep -qx Exec=/opt/tess/bin/tessaloom "$D" && grep -qx Icon=tessaloom "$D" || fail "bad desktop entry"
 [ "$(find "$R" -name '*.svg')" = "$P/share/icons/hicolor/scalable/apps/tessaloom.svg" ] || fail "not one icon"
-"$PY" -c 'import sys, xml.dom.minidom as m; assert m.parse(sys.argv[1]).documentElement.tagName == "svg"' \
-    "$P/share/icons/hicolor/scalable/apps/tessaloom.svg" || fail "the icon is not an SVG"
 grep -qx '\.TH TESSALOOM 1 "" "tessaloom [0-9][^@]*" "User Commands"' "$P/share/man/man1/tessaloom.1" || fail "no manual page"
-
-start_app DISPLAY=
-reap 5
-[ "$RC" != 0 ] && [ "$RC" -lt 128 ] || fail "without a display: status $RC"
-has err 1 '^tessaloom: '
 
 # The installed launcher, a link in another folder: the bundle beside the real
 # file is found and every resource in it loads. Its user has no export folder
@@ -50,12 +42,7 @@ folder=(env USER="$TUSER" HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config"
 [ -z "$("${folder[@]}" provide)" ] || fail "an existing export folder touched"
 EXPORT=$WORK/home/Desktop/model_data.txt
 usable q
-[ "$TEXT" -gt 0 ] || fail "no text drawn"
 has out 0 '^(KAKUNIN|BGM_|SE_C|SDL_MIXER)' && has err 0 'not found beside'
-BIN=$BUILT
-user disk
-usable Escape SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/nonexistent/audio.raw SDL_DISKAUDIODELAY=0
-has out 1 '^SDL_MIXER:.+'
 
 # Broken sounds, and glyph sheets missing, empty, not a BMP and cut short.
 copy
@@ -64,14 +51,13 @@ rm "$RES/iFC06.dat" && : >"$RES/iFC12.dat" && echo glyphs >"$RES/iFD06.dat"
 truncate -s 100 "$RES/iFD12.dat"
 user broken
 usable Escape
-[ "$TEXT" = 0 ] || fail "text drawn from broken glyph sheets"
 has out 4 '^(BGM_|SE_C)\[' && has out 4 '^KAKUNIN 1$'
 for tag in 'BGM_\[1\] : .*/BGM1\.dat' 'BGM_\[2\] : .+' 'SE_C\[0\] : .+' 'SE_C\[7\] : .+'; do has out 1 "^$tag"; done
 for s in iFC06 iFC12 iFD06 iFD12; do has err 1 "glyph sheet .*/$s\.dat"; done
 
+# A bundle in the parent folder is not the program's.
 copy
-rm -r "$WORK/inst/Tessaloom.app"
+mv "$WORK/inst/Tessaloom.app" "$WORK/"
 user nobundle
 usable Escape
 has out 4 '^KAKUNIN 1$' && has out 12 '^(BGM_|SE_C)\[' && has err 1 'Tessaloom.app not found beside the executable'
-echo "ok: every surrounding"

@@ -19,16 +19,6 @@ for args in --bogus "--help --version" -; do
     [ ! -s "$WORK/out" ] && cmp -s "$WORK/usage" "$WORK/err" || fail "$args: not the usage on stderr alone"
 done
 
-# The bundle is looked for beside the executable and where the install puts it,
-# not in a parent folder.
-I=$WORK/prefix/libexec/tessaloom && mkdir -p "$I" "$WORK/prefix/share/tessaloom" && cp "$BIN" "$I/"
-ln -s "${TESS_BUILD:?}/Tessaloom.app" "$WORK/prefix/share/tessaloom/"
-BIN=$I/tessaloom run 1
-[ "$(cat "$WORK/err")" = "tessaloom: no display: DISPLAY is not set" ] || fail "the installed bundle not found"
-mv "$WORK/prefix/share/tessaloom/Tessaloom.app" "$WORK/prefix/libexec/"
-BIN=$I/tessaloom run 1
-grep -q 'Tessaloom.app not found beside the executable' "$WORK/err" || fail "a bundle found in a parent folder"
-
 # alone ENV...: the program on a pseudo-terminal with ENV; what the terminal showed in out
 alone() {
     RC=0 && timeout 20 script -qec "env -u SDL_VIDEODRIVER $* SDL_AUDIODRIVER=dummy $(printf %q "$BIN")" /dev/null \
@@ -39,4 +29,3 @@ alone -u DISPLAY
 n=90 && while [ -e "/tmp/.X11-unix/X$n" ]; do n=$(( n + 1 )); done
 alone DISPLAY=:$n
 [ "$RC" = 1 ] && [ "$(cat "$WORK/out")" = "tessaloom: no display: cannot open display \":$n\""$'\r' ] || fail "with DISPLAY :$n: status $RC"
-echo "ok: the terminal's answers"

@@ -116,11 +116,6 @@ std::vector<std::string> tst_lines(const std::vector<TstPrim>& prims)
     return out;
 }
 
-bool tst_has(const std::vector<std::string>& lines, const std::string& line)
-{
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 void tst_put(int layer, double x, double y)
 {
     EdLayer& l = ed[layer];

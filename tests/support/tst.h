@@ -33,7 +33,6 @@ std::vector<TstPrim> tst_feedback(const std::function<void()>& draw);
 // One "x,y alpha:text" entry per run of glyphs, in drawing order; a glyph
 // quad's texture coordinate names its character.
 std::vector<std::string> tst_lines(const std::vector<TstPrim>& prims);
-bool tst_has(const std::vector<std::string>& lines, const std::string& line);
 void tst_put(int layer, double x, double y);
 std::string tst_slurp(const std::string& path);
 std::string tst_stdout(const std::function<void()>& run);  // what run printed

@@ -9,4 +9,3 @@ session valgrind --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=d
     --num-callers=40 --suppressions="$(dirname "$(readlink -f "$0")")/memcheck.supp" --gen-suppressions=all
 exported
 end_ok
-echo "ok: $(grep -m1 'total heap usage' "$WORK/err" | sed 's/^==[0-9]*== *//')"
