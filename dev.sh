@@ -95,7 +95,7 @@ test)
     LD_LIBRARY_PATH=$compat dev_ctest build -L e2e
     # Frame, start-up, export and memory figures (printed, not judged), on
     # shorter scenarios than a full run's.
-    TESS_BENCH_SECONDS=${TESS_BENCH_SECONDS:-4} bash bench/run.sh build
+    TESS_BENCH_SECONDS=${TESS_BENCH_SECONDS:-4} bash bench/bench_run.sh build
     ;;
 *)
     echo "usage: bash dev.sh run|test" >&2

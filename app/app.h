@@ -2,7 +2,7 @@
 // phases, shutdown and the two placement helpers that all drawing code uses.
 #pragma once
 
-#include "app/records.h"
+#include "app/app_records.h"
 
 constexpr int FRAME_MS = 50;  // the fixed frame period: 20 frames a second
 

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "app/records.h"
+#include "app/app_records.h"
 
 // Heap allocations made from our own objects (malloc family and operator new).
 extern size_t bchAllocs;

@@ -2,7 +2,7 @@
 // for every visible, non-empty layer.
 #pragma once
 
-#include "app/records.h"
+#include "app/app_records.h"
 
 void GetDataPath();
 void edit_data(int mode);

@@ -2,7 +2,7 @@
 // two sizes, the numbered display lists and the shape primitives behind them.
 #pragma once
 
-#include "app/records.h"
+#include "app/app_records.h"
 
 enum { TXT_BUF = 256 };  // formatted text is cut at TXT_BUF - 1 characters
 

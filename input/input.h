@@ -2,7 +2,7 @@
 // selection screen, the editor's time gates and the panel and canvas commands.
 #pragma once
 
-#include "app/records.h"
+#include "app/app_records.h"
 
 void load_input();
 void inputEngine();

@@ -2,7 +2,7 @@
 // text, the design status, the clock and the title and footer lines.
 #pragma once
 
-#include "app/records.h"
+#include "app/app_records.h"
 
 // The canvas centre stands at window (CANVAS_X, 0); scales are kept in per
 // cent, so one model unit is edit_scale() pixels on the canvas.

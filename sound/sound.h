@@ -2,7 +2,7 @@
 // cue stamping the input timer that paces its repetition.
 #pragma once
 
-#include "app/records.h"
+#include "app/app_records.h"
 
 void load_Sound();
 void end_Sound();

@@ -1,7 +1,7 @@
 # Quitting behind a storm of 3000 mouse moves over the window: Escape, q, the
 # window's close and SIGTERM each end the editor at once with status 0, not
 # seconds later or never, as when the moves filled SDL's event queue.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/e2e_lib.sh"
 # quits HOW CODE: after the storm CODE closes the window within 5 s, at least
 # 4 by the shell's clock: room for a loaded machine, short of the 6.4 s a full
 # queue takes; and the editor ends with status 0
@@ -16,5 +16,5 @@ quits() {
 }
 quits Escape 'xdotool key Escape'
 quits q 'xdotool key q'
-quits close '"$PY" "$E2E/close.py" "$WIN"'
+quits close '"$PY" "$E2E/e2e_close.py" "$WIN"'
 quits SIGTERM 'kill -TERM "$APP"'

@@ -6,7 +6,7 @@
 # must stay usable (a vertex exported) and end with status 0 on Escape or q,
 # however broken its bundle; and say what is broken. (Exports that fail are the
 # unit tests'.)
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/e2e_lib.sh"
 BUILT=$BIN
 # has out|err COUNT REGEX: that many lines of stdout or stderr match
 has() { [ "$(grep -cE -- "$3" "$WORK/$1")" = "$2" ] || fail "not $2 line(s) /$3/ on std$1"; }

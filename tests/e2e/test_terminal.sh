@@ -2,7 +2,7 @@
 # answered, any other argument refused with the usage; and without a usable
 # display one plain line and status 1, on a pseudo-terminal, where a text-mode
 # video driver would take the terminal over.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/e2e_lib.sh"
 # run STATUS ARGS...: ends with STATUS without a display; stdout in out, stderr in err
 run() {
     RC=0 && env -u DISPLAY "$BIN" "${@:2}" >"$WORK/out" 2>"$WORK/err" || RC=$?

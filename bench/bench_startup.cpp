@@ -2,7 +2,7 @@
 // that exec, dynamic linking and context creation are all in the figure. The
 // loaders' required SDL_Delay calls are counted by the SDL_Delay wrapper and
 // subtracted; nothing else is.
-#include "bench/startup.h"
+#include "bench/bench_startup.h"
 
 #include <spawn.h>
 #include <sys/wait.h>

@@ -1,6 +1,6 @@
 // Storage of the global records, their defaults and the model helpers that
 // every subsystem shares (draw-type labels, the vertex hit test).
-#include "app/records.h"
+#include "app/app_records.h"
 
 #include <algorithm>
 

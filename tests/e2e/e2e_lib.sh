@@ -34,7 +34,7 @@ reap() {
 
 # The system's python starts in a tenth of the time of a version manager's shim.
 PY=/usr/bin/python3 && [ -x "$PY" ] || PY=python3
-shot() { xwd -silent -id "$WIN" | "$PY" "$E2E/shot.py"; }
+shot() { xwd -silent -id "$WIN" | "$PY" "$E2E/e2e_shot.py"; }
 
 # wait_editor [SECONDS]: an 800x600 window named Tessaloom, past the loaders'
 # screens to the canvas with its cursor at the centre

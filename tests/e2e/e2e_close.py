@@ -1,4 +1,4 @@
-# close.py WINDOW: asks the window to close as a window manager's close button
+# e2e_close.py WINDOW: asks the window to close as a window manager's close button
 # does, with a WM_PROTOCOLS client message naming WM_DELETE_WINDOW.
 import ctypes as c, sys
 

@@ -1,6 +1,6 @@
 // Global records of the editor: the model, settings, timing, animation, input,
 // sound and font state. Every subsystem includes this header; the records are
-// defined once in app/records.cpp and live for the whole run.
+// defined once in app/app_records.cpp and live for the whole run.
 #pragma once
 
 #include <SDL.h>

@@ -14,7 +14,7 @@
 
 #include "app/app.h"
 #include "bench/bench.h"
-#include "bench/startup.h"
+#include "bench/bench_startup.h"
 #include "export/export.h"
 #include "input/input.h"
 #include "screen/screen.h"
@@ -176,7 +176,7 @@ static bool bch_ready()
 {
     const char* display = getenv("DISPLAY");
     if (!display || !*display) {
-        fprintf(stderr, "bench_frame: no display; set DISPLAY, or run bench/run.sh, which starts a private Xvfb\n");
+        fprintf(stderr, "bench_frame: no display; set DISPLAY, or run bench/bench_run.sh, which starts a private Xvfb\n");
         return false;
     }
     if (chdir(BCH_HOME) != 0) {
