@@ -13,5 +13,6 @@ bool QuitEvents();
 void frameLate();
 void alp_set();
 void EndSet();
+void cull_set();  // front faces culled while cm.cullFace is 1
 void resetGL(double x, double y);
 int multiple(int a, int b);

@@ -19,11 +19,13 @@ static void app_fatal(const char* what)
     exit(EXIT_FAILURE);
 }
 
-// No display to open a window on: one plain line, and the process ends.
-static void app_no_display(const char* display)
+// No display to open a window on: one plain line, with SDL's reason when a
+// display was named, and the process ends.
+static void app_no_display()
 {
+    const char* display = getenv("DISPLAY");
     if (display && *display)
-        fprintf(stderr, "tessaloom: no display: cannot open display \"%s\"\n", display);
+        fprintf(stderr, "tessaloom: no display: cannot open display \"%s\": %s\n", display, SDL_GetError());
     else
         fputs("tessaloom: no display: DISPLAY is not set\n", stderr);
     exit(EXIT_FAILURE);
@@ -37,9 +39,6 @@ static bool app_pin_x11()
 {
     if (getenv("SDL_VIDEODRIVER"))
         return false;
-    const char* display = getenv("DISPLAY");
-    if (!display || !*display)
-        app_no_display(display);
     setenv("SDL_VIDEODRIVER", "x11", 1);
     return true;
 }
@@ -78,7 +77,7 @@ void start()
     const bool x11 = app_pin_x11();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) == -1) {
         if (x11)
-            app_no_display(getenv("DISPLAY"));
+            app_no_display();
         app_fatal("cannot start SDL");
     }
     // SDL2 under sdl12-compat fails the whole SDL_Init for a bad audio driver;
@@ -118,10 +117,15 @@ static void app_gl_state()
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_BLEND);
     glShadeModel(GL_FLAT);
+    cull_set();
+}
+
+void cull_set()
+{
     if (cm.cullFace == 1) {
         glEnable(GL_CULL_FACE);
         glCullFace(GL_FRONT);
-    } else if (cm.cullFace == 0) {
+    } else {
         glDisable(GL_CULL_FACE);
     }
 }

@@ -3,6 +3,7 @@
 #include "app/app_records.h"
 
 #include <algorithm>
+#include <iterator>
 
 EdLayer ed[ED_LAYERS];
 CmRec cm;
@@ -19,38 +20,31 @@ GLuint imgFontA[2], imgFontB[2];
 double alB = 0.5;
 char dataPassM[PATH_SIZE] = "/Users/";
 
-const char* const edModeLabels[ED_TYPES] = {
+const char* const edModeLabels[] = {
     "      POINTS", "       LINES", "   LINE_LOOP", "  LINE_STRIP", "   TRIANGLES",
     "TRIANGLSTRIP", "TRIANGLE_FAN", "       QUADS", "  QUAD_STRIP", "     POLYGON",
 };
+static_assert(std::size(edModeLabels) == ED_TYPES, "a label for every draw type");
 
+// Every setting not named here starts at 0.
 void init_common()
 {
+    cm = CmRec();
     cm.pane = 1;
-    cm.winToggle = 0;
-    cm.cullFace = 0;
-    cm.bgColor = 0;
     cm.gridSpan = 6;
     cm.cursorMove = 1;
-    cm.antiAlias = 0;
     cm.scale = 1800;
-    cm.layer = 0;
-    cm.designMode = 0;
     cm.selVertex = -1;
-    cm.curX = 0;
-    cm.curY = 0;
     cm.sizeX = 12;
     cm.sizeY = 12;
-    cm.menuItem = 0;
-    cm.colorChannel = 0;
     cm.prevScale1 = 50;
     cm.prevScale2 = 100;
     cm.prevScale3 = 400;
-    cm.rowGlobal = 42 - WIH;
-    cm.rowLayer = 102 - WIH;
-    cm.rowPreview = 186 - WIH;
-    cm.rowBack = WIH - 84;
-    cm.rowOther = WIH - 48;
+    cm.rowGlobal = LAY_ROW_GLOBAL;
+    cm.rowLayer = LAY_ROW_LAYER;
+    cm.rowPreview = LAY_ROW_PREVIEW;
+    cm.rowBack = LAY_ROW_BACK;
+    cm.rowOther = LAY_ROW_OTHER;
     snd.bgm = 0;
 }
 
@@ -83,6 +77,15 @@ void edit_mode_setter()
         l.drawType = std::clamp(l.drawType, 0, ED_TYPES - 1);
         l.modeLabel = edModeLabels[l.drawType];
     }
+}
+
+void edit_channels(double* ch[4], int k)
+{
+    EdLayer& l = ed[cm.layer];
+    ch[0] = k == -1 ? &l.r : &l.vr[k];
+    ch[1] = k == -1 ? &l.g : &l.vg[k];
+    ch[2] = k == -1 ? &l.b : &l.vb[k];
+    ch[3] = k == -1 ? &l.a : &l.va[k];
 }
 
 int edit_same_pos()

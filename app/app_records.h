@@ -9,8 +9,24 @@
 
 constexpr int WIH = 300, WIW = 400;  // half window height and width
 enum { ED_LAYERS = 6, ED_MAXVERT = 256, ED_SLOTS = ED_MAXVERT + 1, ED_TYPES = 10 };
+enum { VIEW_MODES = 3, BG_COLORS = 9 };  // what a layer's view and the background colour choose from
 enum { JOY_SLOTS = 16, SE_COUNT = 9, BGM_COUNT = 3 };
 enum { PATH_SIZE = 512 };
+
+// The screen layout in window coordinates; every placement of the panel, its
+// sections, the previews and the canvas frame derives from these.
+constexpr int LAY_LINE = 6;                          // one line of small text
+constexpr int LAY_PANEL_L = -390, LAY_PANEL_R = -270;  // the settings panel column
+constexpr int LAY_VALUES = LAY_PANEL_L + 78;         // where the panel's values start
+constexpr int LAY_ROW_GLOBAL = 42 - WIH, LAY_ROW_LAYER = 102 - WIH, LAY_ROW_PREVIEW = 186 - WIH,
+              LAY_ROW_BACK = WIH - 84, LAY_ROW_OTHER = WIH - 48;  // where each section starts
+// The preview boxes below the preview row: the first two halved into a still
+// and a spinning drawing, the third whole.
+struct LayBox {
+    int top, bottom;
+};
+constexpr LayBox LAY_PREVIEWS[3] = {{12, 72}, {78, 138}, {144, 264}};
+constexpr int LAY_CANVAS_L = -258, LAY_CANVAS_T = 42 - WIH, LAY_CANVAS_R = 390, LAY_CANVAS_B = WIH - 24;
 
 struct EdLayer {
     const char* modeLabel;
@@ -65,11 +81,11 @@ extern double alB;
 extern char dataPassM[PATH_SIZE];
 
 // The 12-character panel label of each draw type, indexed by drawType.
-extern const char* const edModeLabels[ED_TYPES];
-
-#define RES_DIR "Tessaloom.app/Contents/Resources/init.component/"
+extern const char* const edModeLabels[];
 
 void init_common();
 void init_editer();
 void edit_mode_setter();
+// The four channels of the current layer's vertex k, or of the layer's own colour for k = -1.
+void edit_channels(double* ch[4], int k);
 int edit_same_pos();

@@ -50,7 +50,7 @@ static void bch_default_model()
     init_common();
     init_editer();
     cm.winToggle = 1;
-    glDisable(GL_CULL_FACE);
+    cull_set();
 }
 
 // Six full layers over the model area, polygon and line types, WIRE and FILL,
@@ -83,13 +83,6 @@ static void bch_worst_model()
     cm.menuItem = ITEM_LAYER_VIEW;
 }
 
-static void bch_cull_on()
-{
-    cm.cullFace = 1;
-    glEnable(GL_CULL_FACE);
-    glCullFace(GL_FRONT);
-}
-
 static double bch_frame_us()
 {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -119,20 +112,23 @@ static void bch_scenario(const char* name, void (*setUp)())
     std::sort(bchSamples, bchSamples + n);
     const double med = bch_rank(bchSamples, n, 0.5);
     printf("%-18s %6d %10.0f %9.0f %9.0f %10.2f%% %8zu %10.2f\n", name, n, med, bch_rank(bchSamples, n, 0.9),
-           bch_rank(bchSamples, n, 0.99), med / 500.0, made, (double)made / n);
+           bch_rank(bchSamples, n, 0.99), med / (10.0 * FRAME_MS), made, (double)made / n);
     fflush(stdout);
 }
 
 static void bch_worst_culled()
 {
     bch_worst_model();
-    bch_cull_on();
+    cm.cullFace = 1;
+    cull_set();
 }
 
 static void bch_frames()
 {
+    char period[16];
+    snprintf(period, sizeof period, "of %d ms", FRAME_MS);
     printf("%-18s %6s %10s %9s %9s %11s %8s %10s\n", "frame work", "frames", "median_us", "p90_us", "p99_us",
-           "of 50 ms", "allocs", "per frame");
+           period, "allocs", "per frame");
     bch_scenario("default empty", bch_default_model);
     bch_scenario("worst case", bch_worst_model);
     bch_scenario("worst case, cull", bch_worst_culled);

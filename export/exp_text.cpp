@@ -7,11 +7,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
-static const char* const expPrimNames[ED_TYPES] = {
+static const char* const expPrimNames[] = {
     "GL_POINTS",         "GL_LINES",        "GL_LINE_LOOP", "GL_LINE_STRIP", "GL_TRIANGLES",
     "GL_TRIANGLE_STRIP", "GL_TRIANGLE_FAN", "GL_QUADS",     "GL_QUAD_STRIP", "GL_POLYGON",
 };
+static_assert(std::size(expPrimNames) == ED_TYPES, "a name for every draw type");
 static const char expSuffix[] = "/Desktop/model_data.txt";
 static const char expRule[] = "\t---------------------------------\n";
 

@@ -9,13 +9,14 @@ enum { TXT_BUF = 256 };  // formatted text is cut at TXT_BUF - 1 characters
 void createTex(int kind, const char* path, GLuint* out);
 void load_Fonts();
 void fontRec(int column, int row, double size, int texture, double alpha);
-void fontB(int size, double alpha, double x, double y, const char* format, ...)
-    __attribute__((format(printf, 5, 6)));
-void fontA(int size, double alpha, double x, double y, const char* format, ...)
-    __attribute__((format(printf, 5, 6)));
-// Either face, for text drawn once in each; the attribute keeps its calls checked.
-typedef void (*ScnFont)(int size, double alpha, double x, double y, const char* format, ...)
-    __attribute__((format(printf, 5, 6)));
+// Text in either face, named by its sheets, for text drawn once in each.
+typedef const GLuint* ScnFont;
+void fontIn(ScnFont face, int size, double alpha, double x, double y, const char* format, ...)
+    __attribute__((format(printf, 6, 7)));
+// The normal and the highlight face: macros, so that every call's format is
+// checked against its arguments by any compiler.
+#define fontB(...) fontIn(imgFontB, __VA_ARGS__)
+#define fontA(...) fontIn(imgFontA, __VA_ARGS__)
 
 // Start-up progress screen: the first `done` finished stages, then the stage
 // now running (formatted), one line every 6 pixels from (-42, -42), swapped.

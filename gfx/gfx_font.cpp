@@ -1,16 +1,17 @@
 // Text: loading the four glyph sheets and drawing formatted text one textured
-// square per byte, in the normal face (fontB) or the highlight face (fontA).
+// square per byte, in either face.
 #include <cstdarg>
 #include <cstdio>
 
 #include "gfx/gfx.h"
+#include "resources/res_files.h"
 
 void load_Fonts()
 {
-    createTex(0, RES_DIR "iFC06.dat", &imgFontA[0]);
-    createTex(0, RES_DIR "iFC12.dat", &imgFontA[1]);
-    createTex(0, RES_DIR "iFD06.dat", &imgFontB[0]);
-    createTex(0, RES_DIR "iFD12.dat", &imgFontB[1]);
+    for (int size = 0; size < 2; size++) {
+        createTex(0, res_path(RES_FONTS[0][size]).c_str(), &imgFontA[size]);
+        createTex(0, res_path(RES_FONTS[1][size]).c_str(), &imgFontB[size]);
+    }
     load_progress(0, "FONTS CHECK");
     SDL_Delay(100);
 }
@@ -50,35 +51,20 @@ void fontRec(int column, int row, double size, int texture, double alpha)
     glEnd();
 }
 
-__attribute__((format(printf, 6, 0)))
-static void font_draw(const GLuint* table, int size, double alpha, double x, double y, const char* format,
-                      va_list args)
+void fontIn(ScnFont face, int size, double alpha, double x, double y, const char* format, ...)
 {
     char text[TXT_BUF];
+    va_list args;
+    va_start(args, format);
     if (vsnprintf(text, sizeof text, format, args) < 0)
         text[0] = 0;
+    va_end(args);
     size = size > 0 ? 1 : 0;  // only two sizes exist; never index past the table
     double side = size * 8 + 8, advance = size * 6 + 6;
     for (const unsigned char* p = (const unsigned char*)text; *p; ++p) {
         glLoadIdentity();
         glTranslated(x, y, 0);
-        fontRec(*p & 15, *p >> 4, side, (int)table[size], alpha);
+        fontRec(*p & 15, *p >> 4, side, (int)face[size], alpha);
         x += advance;
     }
-}
-
-void fontB(int size, double alpha, double x, double y, const char* format, ...)
-{
-    va_list args;
-    va_start(args, format);
-    font_draw(imgFontB, size, alpha, x, y, format, args);
-    va_end(args);
-}
-
-void fontA(int size, double alpha, double x, double y, const char* format, ...)
-{
-    va_list args;
-    va_start(args, format);
-    font_draw(imgFontA, size, alpha, x, y, format, args);
-    va_end(args);
 }

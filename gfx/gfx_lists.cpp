@@ -1,9 +1,14 @@
-// The numbered display lists behind the editor's fixed decorations, and the
-// progress screen shown while they are built.
+// The numbered display lists behind the editor's fixed decorations, placed by
+// the screen layout.
 #include <cmath>
+#include <initializer_list>
 
 #include "app/app.h"
 #include "gfx/gfx.h"
+#include "input/input.h"
+
+// The panel cursor's bar spans the panel column, drawn from where its values start.
+constexpr double LST_BAR_L = LAY_PANEL_L - LAY_VALUES, LST_BAR_R = LAY_PANEL_R - LAY_VALUES;
 
 static void lst_colA() { glColor4dv(GFX_FRAME); }
 static void lst_colB() { glColor4d(0, 0.5, 1, 0.8); }
@@ -19,7 +24,8 @@ static void lst_verts(GLenum mode, const double (*v)[2], int n)
 // Value arrows beside the panel cursor; the left tip at x leftTip.
 static void lst_arrows(double leftTip)
 {
-    const double v[6][2] = {{leftTip, 3}, {leftTip + 6, 0}, {leftTip + 6, 6}, {36, 0}, {42, 3}, {36, 6}};
+    const double r = LST_BAR_R;
+    const double v[6][2] = {{leftTip, 3}, {leftTip + 6, 0}, {leftTip + 6, 6}, {r - 6, 0}, {r, 3}, {r - 6, 6}};
     lst_verts(GL_TRIANGLES, v, 6);
 }
 
@@ -47,38 +53,52 @@ static void lst_box(const double (*strip)[2], const double (*loop)[2])
 // Strips starting on the right wind the other way, so front-face culling drops them.
 static void lst_box_rtl(double h)
 {
-    const double strip[4][2] = {{-270, 0}, {-390, 0}, {-270, h}, {-390, h}};
-    const double loop[4][2] = {{-270, 0}, {-390, 0}, {-390, h}, {-270, h}};
+    const double l = LAY_PANEL_L, r = LAY_PANEL_R;
+    const double strip[4][2] = {{r, 0}, {l, 0}, {r, h}, {l, h}};
+    const double loop[4][2] = {{r, 0}, {l, 0}, {l, h}, {r, h}};
     lst_box(strip, loop);
 }
 
 static void lst_box_ltr(double h, bool loopFromLeft)
 {
-    const double strip[4][2] = {{-390, 0}, {-270, 0}, {-390, h}, {-270, h}};
-    const double fromRight[4][2] = {{-270, 0}, {-390, 0}, {-390, h}, {-270, h}};
-    const double fromLeft[4][2] = {{-390, 0}, {-270, 0}, {-270, h}, {-390, h}};
+    const double l = LAY_PANEL_L, r = LAY_PANEL_R;
+    const double strip[4][2] = {{l, 0}, {r, 0}, {l, h}, {r, h}};
+    const double fromRight[4][2] = {{r, 0}, {l, 0}, {l, h}, {r, h}};
+    const double fromLeft[4][2] = {{l, 0}, {r, 0}, {r, h}, {l, h}};
     lst_box(strip, loopFromLeft ? fromLeft : fromRight);
 }
 
+static void lst_upright(double x, const LayBox& b)
+{
+    glVertex2d(x, b.top);
+    glVertex2d(x, b.bottom);
+}
+
+// The preview boxes, each crossed at its middle; the first two split into
+// halves and each half again, the third halved.
 static void lst_previews()
 {
-    resetGL(0, 186 - WIH);
-    const double quads[12][2] = {{-390, 12},  {-270, 12},  {-270, 72},  {-390, 72},
-                                 {-390, 78},  {-270, 78},  {-270, 138}, {-390, 138},
-                                 {-390, 144}, {-270, 144}, {-270, 264}, {-390, 264}};
+    const double l = LAY_PANEL_L, r = LAY_PANEL_R, q = (r - l) / 4;
+    resetGL(0, LAY_ROW_PREVIEW);
     glBegin(GL_QUADS);
     glColor4d(0, 0.3, 1, 0.2);
-    for (const auto& v : quads)
-        glVertex2d(v[0], v[1]);
+    for (const LayBox& b : LAY_PREVIEWS) {
+        glVertex2d(l, b.top);
+        glVertex2d(r, b.top);
+        glVertex2d(r, b.bottom);
+        glVertex2d(l, b.bottom);
+    }
     glEnd();
-    const double lines[20][2] = {{-390, 42},  {-270, 42},  {-390, 108}, {-270, 108}, {-390, 204},
-                                 {-270, 204}, {-360, 12},  {-360, 72},  {-330, 12},  {-330, 72},
-                                 {-300, 12},  {-300, 72},  {-360, 78},  {-360, 138}, {-330, 78},
-                                 {-330, 138}, {-300, 78},  {-300, 138}, {-330, 144}, {-330, 264}};
     glBegin(GL_LINES);
     glColor4d(0, 0.3, 1, 0.4);
-    for (const auto& v : lines)
-        glVertex2d(v[0], v[1]);
+    for (const LayBox& b : LAY_PREVIEWS) {
+        glVertex2d(l, (b.top + b.bottom) / 2.0);
+        glVertex2d(r, (b.top + b.bottom) / 2.0);
+    }
+    for (int i = 0; i < 2; i++)
+        for (double x : {l + q, l + 2 * q, r - q})
+            lst_upright(x, LAY_PREVIEWS[i]);
+    lst_upright(l + 2 * q, LAY_PREVIEWS[2]);
     glEnd();
 }
 
@@ -86,16 +106,16 @@ static void lst_canvas_frame()
 {
     glBegin(GL_LINE_LOOP);
     lst_colA();
-    glVertex2d(-258, 42 - WIH);
-    glVertex2d(390, 42 - WIH);
-    glVertex2d(390, WIH - 24);
-    glVertex2d(-258, WIH - 24);
+    glVertex2d(LAY_CANVAS_L, LAY_CANVAS_T);
+    glVertex2d(LAY_CANVAS_R, LAY_CANVAS_T);
+    glVertex2d(LAY_CANVAS_R, LAY_CANVAS_B);
+    glVertex2d(LAY_CANVAS_L, LAY_CANVAS_B);
     glEnd();
 }
 
 static void lst_bar()
 {
-    const double v[4][2] = {{-78, 0}, {42, 0}, {-78, 6}, {42, 6}};
+    const double v[4][2] = {{LST_BAR_L, 0}, {LST_BAR_R, 0}, {LST_BAR_L, LAY_LINE}, {LST_BAR_R, LAY_LINE}};
     lst_verts(GL_TRIANGLE_STRIP, v, 4);
 }
 
@@ -130,11 +150,11 @@ void load_ImgSet()
     lst_compile(LST_PLUS, lst_plus);
     lst_compile(LST_SQUARE, [] { mdl_Rec(0, 3, 3); });
     lst_compile(LST_RAYS, lst_rays);
-    lst_compile(LST_BOX_GLOBAL, [] { lst_box_ltr(54, false); });
-    lst_compile(LST_BOX_LAYER, [] { lst_box_rtl(78); });
-    lst_compile(LST_BOX_PREVIEW, [] { lst_box_rtl(264); });
-    lst_compile(LST_BOX_BACK, [] { lst_box_ltr(30, true); });
-    lst_compile(LST_BOX_OTHER, [] { lst_box_ltr(30, true); });
+    lst_compile(LST_BOX_GLOBAL, [] { lst_box_ltr(panel_box_height(SEC_GLOBAL), false); });
+    lst_compile(LST_BOX_LAYER, [] { lst_box_rtl(panel_box_height(SEC_LAYER)); });
+    lst_compile(LST_BOX_PREVIEW, [] { lst_box_rtl(panel_box_height(SEC_PREVIEW)); });
+    lst_compile(LST_BOX_BACK, [] { lst_box_ltr(panel_box_height(SEC_BACK), true); });
+    lst_compile(LST_BOX_OTHER, [] { lst_box_ltr(panel_box_height(SEC_OTHER), true); });
     lst_compile(LST_PREVIEWS, lst_previews);
     lst_compile(LST_CANVAS_FRAME, lst_canvas_frame);
     lst_compile(LST_BACKGROUND, [] { mdl_Rec(1, 2 * WIW, 2 * WIH); });

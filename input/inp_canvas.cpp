@@ -19,28 +19,10 @@ static void inp_cursor_step()
     cm.curY += dy;
 }
 
-// The four channels of the colour being edited: the selected vertex's, else the layer's.
-static void inp_color_target(double* ch[4])
-{
-    EdLayer& L = ed[cm.layer];
-    int k = cm.selVertex;
-    if (k == -1) {
-        ch[0] = &L.r;
-        ch[1] = &L.g;
-        ch[2] = &L.b;
-        ch[3] = &L.a;
-    } else {
-        ch[0] = &L.vr[k];
-        ch[1] = &L.vg[k];
-        ch[2] = &L.vb[k];
-        ch[3] = &L.va[k];
-    }
-}
-
 static void inp_color_step()
 {
     double* ch[4];
-    inp_color_target(ch);
+    edit_channels(ch, cm.selVertex);
     if (INP.up) {
         SE(0);
         cm.colorChannel -= 1;
@@ -69,13 +51,12 @@ static void inp_canvas_limits()
     inp_wrap(cm.curX, cm.sizeX);
     inp_wrap(cm.curY, cm.sizeY);
     cm.colorChannel = std::clamp(cm.colorChannel, 0, 3);
-    EdLayer& L = ed[cm.layer];
-    for (double* v : {&L.r, &L.g, &L.b, &L.a})
-        *v = std::clamp(*v, 0.0, 1.0);
-    int k = cm.selVertex;
-    if (k != -1)
-        for (double* v : {&L.vr[k], &L.vg[k], &L.vb[k], &L.va[k]})
+    double* ch[4];
+    for (int k : {-1, cm.selVertex}) {
+        edit_channels(ch, k);
+        for (double* v : ch)
             *v = std::clamp(*v, 0.0, 1.0);
+    }
 }
 
 void inp_mode1_cur()

@@ -1,13 +1,11 @@
 // The editor's input entry: three time gates pace directions, buttons and the
 // culling toggle, and hand what passes them to the panel or the canvas.
+#include "app/app.h"
 #include "input/input.h"
 #include "sound/sound.h"
 
-// Milliseconds a held direction, button or culling key waits before it acts again.
-static const Uint32 INP_STEP_MS = 60, INP_PRESS_MS = 500;
-
 // The tick counter wraps after 49 days; the unsigned difference stays right across it.
-static bool inp_gate_open(Uint32 stamp, Uint32 limit)
+bool inp_gate_open(Uint32 stamp, Uint32 limit)
 {
     return tm.now - stamp > limit;
 }
@@ -33,8 +31,7 @@ static void inp_pane_switch()
         ed[cm.layer].colorSel = -1;
 }
 
-// Returns false when no handler ran, so the pane is left as it is.
-static bool inp_press_handlers()
+static void inp_press_handlers()
 {
     if (INP.btnC) {
         inp_pane_switch();
@@ -45,17 +42,13 @@ static bool inp_press_handlers()
             inp_mode1_B1();
         else if (INP.btnB)
             inp_mode1_B2();
-        else
-            return false;
     }
-    return true;
 }
 
 static void inp_press_gate()
 {
     if (inp_gate_open(tm.pressStamp, INP_PRESS_MS)) {
-        if (!inp_press_handlers())
-            return;
+        inp_press_handlers();
         if (cm.pane < 0)
             cm.pane = 1;
         else if (cm.pane > 1)
@@ -70,14 +63,8 @@ static void inp_cull_gate()
 {
     if (!inp_gate_open(tm.cullStamp, INP_PRESS_MS) || !INP.btnD)
         return;
-    if (cm.cullFace == 0) {
-        cm.cullFace = 1;
-        glEnable(GL_CULL_FACE);
-        glCullFace(GL_FRONT);
-    } else if (cm.cullFace == 1) {
-        cm.cullFace = 0;
-        glDisable(GL_CULL_FACE);
-    }
+    cm.cullFace = cm.cullFace == 0;
+    cull_set();
     tm.cullStamp = tm.now;
 }
 

@@ -1,39 +1,49 @@
 // Settings panel commands: the item cursor, each item's value steps and
 // limits, and the buttons that run commands or hand the input to the canvas.
 #include <algorithm>
+#include <iterator>
 
 #include "app/app.h"
 #include "export/export.h"
 #include "input/input.h"
 #include "sound/sound.h"
 
-const PanelItemDef panelItems[ITEM_COUNT] = {
-    {&cm.scale, 50, 50, 3000, 6},
-    {&cm.sizeX, 2, 2, 400, 12},
-    {&cm.sizeY, 2, 2, 400, 18},
-    {&cm.gridSpan, 1, 0, 100, 24},
-    {&cm.cursorMove, 1, 1, 100, 30},
-    {&cm.antiAlias, 1, 0, 1, 36},
-    {&cm.layer, 1, 0, ED_LAYERS - 1, 42},
-    {&cm.designMode, 1, 0, 1, 48},
-    {&ed[0].view, 1, 0, 2, 6},  {&ed[0].drawType, 1, 0, ED_TYPES - 1, 12},
-    {&ed[1].view, 1, 0, 2, 18}, {&ed[1].drawType, 1, 0, ED_TYPES - 1, 24},
-    {&ed[2].view, 1, 0, 2, 30}, {&ed[2].drawType, 1, 0, ED_TYPES - 1, 36},
-    {&ed[3].view, 1, 0, 2, 42}, {&ed[3].drawType, 1, 0, ED_TYPES - 1, 48},
-    {&ed[4].view, 1, 0, 2, 54}, {&ed[4].drawType, 1, 0, ED_TYPES - 1, 60},
-    {&ed[5].view, 1, 0, 2, 66}, {&ed[5].drawType, 1, 0, ED_TYPES - 1, 72},
-    {&cm.prevScale1, 5, 5, 1000, 6},
-    {&cm.prevScale2, 5, 5, 1000, 72},
-    {&cm.prevScale3, 5, 5, 1000, 138},
-    {&snd.bgm, 1, 0, 4, 6},  // 0 and 4 both mean no music
-    {&snd.bgmVolume, 2, 0, 126, 12},
-    {&snd.seVolume, 2, 0, 126, 18},
-    {&cm.bgColor, 1, 0, 8, 24},
-    {nullptr, 0, 0, 0, 6},
-    {nullptr, 0, 0, 0, 12},
-    {nullptr, 0, 0, 0, 18},
-    {nullptr, 0, 0, 0, 24},
+constexpr PanelItemDef panelItems[] = {
+    {ITEM_SCALE, &cm.scale, 50, 50, 3000},
+    {ITEM_SIZE_X, &cm.sizeX, 2, 2, 400},
+    {ITEM_SIZE_Y, &cm.sizeY, 2, 2, 400},
+    {ITEM_GRID_SPAN, &cm.gridSpan, 1, 0, 100},
+    {ITEM_CURSOR_MOVE, &cm.cursorMove, 1, 1, 100},
+    {ITEM_ANTIALIAS, &cm.antiAlias, 1, 0, 1},
+    {ITEM_LAYER, &cm.layer, 1, 0, ED_LAYERS - 1},
+    {ITEM_DESIGN_MODE, &cm.designMode, 1, 0, 1},
+    {ITEM_LAYER_VIEW + 0, &ed[0].view, 1, 0, VIEW_MODES - 1}, {ITEM_LAYER_VIEW + 1, &ed[0].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_LAYER_VIEW + 2, &ed[1].view, 1, 0, VIEW_MODES - 1}, {ITEM_LAYER_VIEW + 3, &ed[1].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_LAYER_VIEW + 4, &ed[2].view, 1, 0, VIEW_MODES - 1}, {ITEM_LAYER_VIEW + 5, &ed[2].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_LAYER_VIEW + 6, &ed[3].view, 1, 0, VIEW_MODES - 1}, {ITEM_LAYER_VIEW + 7, &ed[3].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_LAYER_VIEW + 8, &ed[4].view, 1, 0, VIEW_MODES - 1}, {ITEM_LAYER_VIEW + 9, &ed[4].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_LAYER_VIEW + 10, &ed[5].view, 1, 0, VIEW_MODES - 1}, {ITEM_LAYER_VIEW + 11, &ed[5].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_PREVIEW_1, &cm.prevScale1, 5, 5, 1000},
+    {ITEM_PREVIEW_2, &cm.prevScale2, 5, 5, 1000},
+    {ITEM_PREVIEW_3, &cm.prevScale3, 5, 5, 1000},
+    {ITEM_BGM, &snd.bgm, 1, 0, BGM_COUNT + 1},  // 0 and the top both mean no music
+    {ITEM_BGM_VOLUME, &snd.bgmVolume, 2, 0, 126},
+    {ITEM_SE_VOLUME, &snd.seVolume, 2, 0, 126},
+    {ITEM_BG_COLOR, &cm.bgColor, 1, 0, BG_COLORS - 1},
+    {ITEM_EXPORT, nullptr, 0, 0, 0},
+    {ITEM_SCREEN, nullptr, 0, 0, 0},
+    {ITEM_RESET, nullptr, 0, 0, 0},
+    {ITEM_QUIT, nullptr, 0, 0, 0},
 };
+
+static constexpr bool inp_rows_in_order()
+{
+    for (int k = 0; k < ITEM_COUNT; k++)
+        if (panelItems[k].item != k)
+            return false;
+    return true;
+}
+static_assert(inp_rows_in_order(), "one row for every panel item, in item order");
 
 const PanelSectionDef panelSections[SEC_COUNT] = {
     {ITEM_SCALE, ITEM_DESIGN_MODE, &cm.rowGlobal},
@@ -49,6 +59,19 @@ int panel_section(int item)
     while (item > panelSections[s].last)
         s++;
     return s;
+}
+
+static_assert(ITEM_PREVIEW_3 - ITEM_PREVIEW_1 + 1 == std::size(LAY_PREVIEWS), "a box for every preview");
+
+int panel_line(int item)
+{
+    const int s = panel_section(item), i = item - panelSections[s].first;
+    return s == SEC_PREVIEW ? LAY_PREVIEWS[i].top - LAY_LINE : LAY_LINE * (i + 1);
+}
+
+int panel_box_height(int section)
+{
+    return section == SEC_PREVIEW ? LAY_PREVIEWS[2].bottom : panel_line(panelSections[section].last) + LAY_LINE;
 }
 
 int panel_layer(int item)
@@ -135,16 +158,10 @@ static void inp_item_confirm(int item)
     }
 }
 
-// SCREEN MODE hands the input over before its cue, as its confirm does.
-static void inp_item_cancel(int item)
+static void inp_item_cancel()
 {
-    if (item == ITEM_SCREEN) {
-        cm.pane += 1;
-        SE(2);
-        return;
-    }
-    SE(2);
     cm.pane += 1;
+    SE(2);
 }
 
 void inp_mode0_btm()
@@ -152,5 +169,5 @@ void inp_mode0_btm()
     if (INP.btnA)
         inp_item_confirm(cm.menuItem);
     else if (INP.btnB)
-        inp_item_cancel(cm.menuItem);
+        inp_item_cancel();
 }

@@ -22,7 +22,7 @@ static void inp_sel_draw()
 
 static void inp_sel_step()
 {
-    if (tm.now - tm.moveStamp <= 1000) {
+    if (!inp_gate_open(tm.moveStamp, INP_SELECT_MS)) {
         if (KEY.up == 0 && KEY.down == 0)
             tm.moveStamp = 0;
     } else if (KEY.up == 1) {

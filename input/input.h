@@ -22,9 +22,9 @@ enum PanelItem {
 enum PanelSection { SEC_GLOBAL, SEC_LAYER, SEC_PREVIEW, SEC_BACK, SEC_OTHER, SEC_COUNT };
 
 struct PanelItemDef {
+    int item;          // the row's own item, so a missing or misplaced row fails the build
     int* field;        // what left and right change; null on the command items
     int step, lo, hi;  // its step and the range it is held in
-    int line;          // where its line stands below its section's row
 };
 struct PanelSectionDef {
     int first, last;
@@ -33,8 +33,15 @@ struct PanelSectionDef {
 extern const PanelItemDef panelItems[ITEM_COUNT];
 extern const PanelSectionDef panelSections[SEC_COUNT];
 int panel_section(int item);
+int panel_line(int item);      // where its line stands below its section's row
+int panel_box_height(int section);
 int panel_layer(int item);     // the layer of a LAYER item
 bool panel_is_type(int item);  // a layer's primitive-type item
+
+// Milliseconds a held key waits before it acts again: a direction, a button or
+// the culling key in the editor, an arrow on the joystick selection screen.
+constexpr Uint32 INP_STEP_MS = 60, INP_PRESS_MS = 500, INP_SELECT_MS = 1000;
+bool inp_gate_open(Uint32 stamp, Uint32 limit);  // more than limit ms since stamp
 
 void inp_editEngine();
 void inp_mode0_cur();

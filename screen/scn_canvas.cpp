@@ -1,5 +1,7 @@
 // Canvas geometry: background, axes, model area, grid, preview boxes, the
 // section highlight or canvas frame, the model drawings and vertex markers.
+#include <iterator>
+
 #include "app/app.h"
 #include "gfx/gfx.h"
 #include "input/input.h"
@@ -9,10 +11,11 @@ static const GLdouble bgColors[][4] = {
     {0, 0, 0.5, 1},   {0, 0, 0, 1},     {0.3, 0, 0, 1},   {0, 0.15, 0, 1}, {0.2, 0.2, 0, 1},
     {0.2, 0, 0.2, 1}, {0, 0.3, 0.3, 1}, {0.1, 0.1, 0.1, 1}, {1, 1, 1, 1},
 };
+static_assert(std::size(bgColors) == BG_COLORS, "a colour for every background choice");
 
 // The section boxes, in the order of the sections.
-static const GfxList editBoxes[SEC_COUNT] = {LST_BOX_GLOBAL, LST_BOX_LAYER, LST_BOX_PREVIEW, LST_BOX_BACK,
-                                             LST_BOX_OTHER};
+static const GfxList editBoxes[] = {LST_BOX_GLOBAL, LST_BOX_LAYER, LST_BOX_PREVIEW, LST_BOX_BACK, LST_BOX_OTHER};
+static_assert(std::size(editBoxes) == SEC_COUNT, "a box for every section");
 
 double edit_scale()
 {
@@ -76,7 +79,7 @@ void edit_backs()
     edit_highlight();
 }
 
-void edit_backs_src(int list, double y)
+void edit_backs_src(GfxList list, double y)
 {
     resetGL(0, y);
     glCallList(list);

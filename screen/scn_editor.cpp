@@ -9,17 +9,19 @@ struct EdPlace {
     double scale, angle, x, y;
 };
 
+// The first two preview boxes hold a still and a spinning drawing side by
+// side, the third one still drawing in the middle.
 static void edit_model_all()
 {
-    const double spin = ALP.spin;
+    const double spin = ALP.spin, quarter = (LAY_PANEL_R - LAY_PANEL_L) / 4.0;
+    const double left = LAY_PANEL_L + quarter, right = LAY_PANEL_R - quarter, mid = LAY_PANEL_L + 2 * quarter;
     const double p1 = cm.prevScale1 * PERCENT, p2 = cm.prevScale2 * PERCENT, p3 = cm.prevScale3 * PERCENT;
+    double y[3];
+    for (int i = 0; i < 3; i++)
+        y[i] = cm.rowPreview + (LAY_PREVIEWS[i].top + LAY_PREVIEWS[i].bottom) / 2.0;
     const EdPlace places[6] = {
-        {edit_scale(), 0, CANVAS_X, 0},
-        {p1, 0, -360, cm.rowPreview + 42.0},
-        {p1, spin, -300, cm.rowPreview + 42.0},
-        {p2, 0, -360, cm.rowPreview + 108.0},
-        {p2, spin, -300, cm.rowPreview + 108.0},
-        {p3, 0, -330, cm.rowPreview + 204.0},
+        {edit_scale(), 0, CANVAS_X, 0}, {p1, 0, left, y[0]}, {p1, spin, right, y[0]},
+        {p2, 0, left, y[1]},            {p2, spin, right, y[1]}, {p3, 0, mid, y[2]},
     };
     for (const EdPlace& p : places)
         edit_model(p.scale, p.angle, p.x, p.y);

@@ -4,21 +4,23 @@
 
 #include "app/app.h"
 #include "gfx/gfx.h"
+#include "input/input.h"
 #include "screen/screen.h"
 
 static const char scnDesignHead[] = "MODEL DESIGN" "__________________________________________";
 
 void scn_sets()
 {
-    scn_A_cursol(88 - WIW, 48 - WIH);
+    const double x = LAY_PANEL_L + LAY_LINE;  // the panel's text column
+    scn_A_cursol(LAY_VALUES, cm.rowGlobal + panel_line(ITEM_SCALE));
     scn_B_cursol(edit_scale() * cm.curX, edit_scale() * cm.curY);
     glEnable(GL_TEXTURE_2D);
-    scn_A_common(ALP.blink, 16 - WIW, cm.rowGlobal);
-    scn_A_layers(ALP.blink, 16 - WIW, cm.rowLayer);
-    scn_A_prview(ALP.blink, 16 - WIW, cm.rowPreview);
-    scn_A_sounds(ALP.blink, 16 - WIW, cm.rowBack);
-    scn_A_others(ALP.blink, 16 - WIW, cm.rowOther);
-    scn_B_screen(ALP.blink, 10 - WIW, 24 - WIH);
+    scn_A_common(ALP.blink, x, cm.rowGlobal);
+    scn_A_layers(ALP.blink, x, cm.rowLayer);
+    scn_A_prview(ALP.blink, x, cm.rowPreview);
+    scn_A_sounds(ALP.blink, x, cm.rowBack);
+    scn_A_others(ALP.blink, x, cm.rowOther);
+    scn_B_screen(ALP.blink, LAY_CANVAS_L - 132, LAY_CANVAS_T - 18);
     scn_B_timers(alB, WIW - 148, 18 - WIH);
     scn_tops();
     glDisable(GL_TEXTURE_2D);
@@ -48,10 +50,10 @@ void scn_B_cursol(double x, double y)
 static void scn_B_header(ScnFont font, double alpha, double x0, double y0)
 {
     const EdLayer& l = ed[cm.layer];
-    font(1, alpha, x0 + 132, y0, "%s", scnDesignHead);
-    font(0, alpha, x0 + 132, y0 + 18, "CURRENT LAYER:%d", cm.layer + 1);
-    font(0, alpha, x0 + 132, y0 + 24, "VIEW MODE:%5s", scnViewNames[l.view]);
-    font(0, alpha, x0 + 132, y0 + 30, "VERTEX: %3d/%3d", l.count, ED_MAXVERT);
+    fontIn(font, 1, alpha, x0 + 132, y0, "%s", scnDesignHead);
+    fontIn(font, 0, alpha, x0 + 132, y0 + 18, "CURRENT LAYER:%d", cm.layer + 1);
+    fontIn(font, 0, alpha, x0 + 132, y0 + 24, "VIEW MODE:%5s", scnViewNames[l.view]);
+    fontIn(font, 0, alpha, x0 + 132, y0 + 30, "VERTEX: %3d/%3d", l.count, ED_MAXVERT);
 }
 
 static void scn_B_corners(double s)
@@ -69,7 +71,7 @@ static void scn_B_corners(double s)
 struct ScnLabel {
     char text[32];
     bool dim;
-    const double* rgba[4];
+    double* rgba[4];
 };
 
 static ScnLabel scn_B_label()
@@ -86,24 +88,16 @@ static ScnLabel scn_B_label()
     } else if (k < 0) {
         snprintf(lb.text, sizeof lb.text, "ALL COLOR ?");
         lb.dim = l.colorSel == -1;
-        if (l.colorSel == -2) {
-            lb.rgba[0] = &l.r;
-            lb.rgba[1] = &l.g;
-            lb.rgba[2] = &l.b;
-            lb.rgba[3] = &l.a;
-        }
+        if (l.colorSel == -2)
+            edit_channels(lb.rgba, -1);
     } else if (!sel) {
         snprintf(lb.text, sizeof lb.text, "No.%d VERTEX COLOR ?", k + 1);
     } else {
         snprintf(lb.text, sizeof lb.text, "No.%d VERTEX COLOR", k + 1);
         lb.dim = false;
         const int v = cm.selVertex;
-        if (v >= 0 && v < ED_SLOTS) {
-            lb.rgba[0] = &l.vr[v];
-            lb.rgba[1] = &l.vg[v];
-            lb.rgba[2] = &l.vb[v];
-            lb.rgba[3] = &l.va[v];
-        }
+        if (v >= 0 && v < ED_SLOTS)
+            edit_channels(lb.rgba, v);
     }
     return lb;
 }
@@ -123,7 +117,7 @@ void scn_B_screen(double blink, double x0, double y0)
 {
     const double s = edit_scale(), cx = s * cm.curX + (CANVAS_X + 8), cy = s * cm.curY;
     scn_B_corners(s);
-    scn_B_header(fontB, alB, x0, y0);
+    scn_B_header(imgFontB, alB, x0, y0);
     const ScnLabel lb = scn_B_label();
     if (lb.dim && lb.text[0])
         fontB(0, alB, cx, cy - 2, "%s", lb.text);
@@ -131,7 +125,7 @@ void scn_B_screen(double blink, double x0, double y0)
         fontB(0, alB, cx, cy + 4, "X:%d,Y:%d", cm.curX, cm.curY);
     if (cm.pane != 1)
         return;
-    scn_B_header(fontA, 1, x0, y0);
+    scn_B_header(imgFontA, 1, x0, y0);
     if (lb.text[0])
         fontA(0, blink, cx, cy - 2, "%s", lb.text);
     scn_B_readouts(lb, blink, cx, cy);
@@ -156,22 +150,11 @@ static void scn_B_tick()
     }
 }
 
-static void scn_B_clockpart(double alpha, double x, double y, unsigned v)
-{
-    if (v <= 9)
-        fontB(0, alpha, x, y, "'0%d", (int)v);
-    else
-        fontB(0, alpha, x, y, "'%2d", (int)v);
-}
-
 void scn_B_timers(double alpha, double x, double y)
 {
     scn_B_tick();
-    if (tm.timeH <= 9)
-        fontB(0, alpha, x - 18, y, "MODELLING TIME:0%d", (int)tm.timeH);
-    else
-        fontB(0, alpha, x - 18, y, "MODELLING TIME:%2d", (int)tm.timeH);
-    scn_B_clockpart(alpha, x + 84, y, tm.timeM);
-    scn_B_clockpart(alpha, x + 104, y, tm.timeS);
-    scn_B_clockpart(alpha, x + 122, y, tm.timeF);
+    fontB(0, alpha, x - 18, y, "MODELLING TIME:%02u", tm.timeH);
+    fontB(0, alpha, x + 84, y, "'%02u", tm.timeM);
+    fontB(0, alpha, x + 104, y, "'%02u", tm.timeS);
+    fontB(0, alpha, x + 122, y, "'%02u", tm.timeF);
 }

@@ -1,5 +1,6 @@
 // The lines framing every screen: pulsing title and version at the top; the
 // rule, footer, frame rate and culling flag at the bottom.
+#include "app/app.h"
 #include "gfx/gfx.h"
 #include "screen/screen.h"
 
@@ -16,5 +17,5 @@ void scn_tops()
           "__________________________________________________________________________________________________"
           "________________________________");
     fontB(0, alB, 10 - WIW, WIH - 12, "Tessaloom VERSION %s (C) the Tessaloom authors", TESS_VERSION);
-    fontB(0, alB, WIW - 64, WIH - 12, "FPS:%2d/20", tm.fps);
+    fontB(0, alB, WIW - 64, WIH - 12, "FPS:%2d/%d", tm.fps, 1000 / FRAME_MS);
 }

@@ -2,7 +2,7 @@
 // text, the design status, the clock and the title and footer lines.
 #pragma once
 
-#include "app/app_records.h"
+#include "gfx/gfx.h"
 
 // The canvas centre stands at window (CANVAS_X, 0); scales are kept in per
 // cent, so one model unit is edit_scale() pixels on the canvas.
@@ -10,11 +10,11 @@ constexpr double CANVAS_X = 60, PERCENT = 0.01;
 double edit_scale();
 
 // The names of the view modes, 0 to 2, as the panel and the status show them.
-extern const char* const scnViewNames[3];
+extern const char* const scnViewNames[];
 
 void editerSet();
 void edit_backs();
-void edit_backs_src(int list, double y);
+void edit_backs_src(GfxList list, double y);
 void edit_model(double scale, double angle, double x, double y);
 void edit_point(double scale, double angle, double x, double y);
 void edit_alias_setter(int on);

@@ -4,19 +4,12 @@
 #include "sound/sound.h"
 
 #include <cstdio>
+#include <iterator>
 
 #include "gfx/gfx.h"
+#include "resources/res_files.h"
 
-static const char* const sndMusicPath[BGM_COUNT] = {
-    RES_DIR "BGM0.dat",
-    RES_DIR "BGM1.dat",
-    RES_DIR "BGM2.dat",
-};
-static const char* const sndEffectPath[SE_COUNT] = {
-    RES_DIR "seC00.dat",   RES_DIR "seC01_0.dat", RES_DIR "seC01_1.dat",
-    RES_DIR "seC01_2.dat", RES_DIR "seC01_3.dat", RES_DIR "seC01_4.dat",
-    RES_DIR "seC01_5.dat", RES_DIR "seC02.dat",   RES_DIR "seD00.dat",
-};
+static_assert(std::size(RES_MUSIC) == BGM_COUNT && std::size(RES_EFFECTS) == SE_COUNT, "a file for every sound");
 
 // Without a device the mixer has no channels and its music loader would
 // convert to a zero rate, so nothing is loaded or played then.
@@ -33,12 +26,12 @@ static void snd_keep_reason(int slot)
 static void snd_load_bank()
 {
     for (int i = 0; i < BGM_COUNT; i++) {
-        BGMsrc[i] = sndOpen ? Mix_LoadMUS(sndMusicPath[i]) : nullptr;
+        BGMsrc[i] = sndOpen ? Mix_LoadMUS(res_path(RES_MUSIC[i]).c_str()) : nullptr;
         if (!BGMsrc[i])
             snd_keep_reason(i);
     }
     for (int i = 0; i < SE_COUNT; i++) {
-        SDL_RWops* rw = sndOpen ? SDL_RWFromFile(sndEffectPath[i], "rb") : nullptr;
+        SDL_RWops* rw = sndOpen ? SDL_RWFromFile(res_path(RES_EFFECTS[i]).c_str(), "rb") : nullptr;
         seSrcC[i] = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
         if (!seSrcC[i])
             snd_keep_reason(BGM_COUNT + i);
@@ -112,37 +105,29 @@ void end_Sound()
 
 void BGM(int number, int loops)
 {
-    if (number >= 1 && number <= 3)
+    if (number >= 1 && number <= BGM_COUNT)
         Mix_PlayMusic(BGMsrc[number - 1], loops);
     else
         Mix_HaltMusic();
     tm.moveStamp = tm.now;
 }
 
+// The step cue on channel 0, confirm (five files in turn) and cancel sharing
+// channel 1, the pane switch on channel 2.
 void S_E(int kind, int loops)
 {
-    int channel;
-    Mix_Chunk* chunk;
-    if (kind == 0) {
-        channel = 0;
-        chunk = seSrcC[0];
-    } else if (kind == 1) {
+    static const int channels[4] = {0, 1, 1, 2}, firstFile[4] = {0, 1, 7, 8};
+    if (kind < 0 || kind > 3)
+        return;
+    int file = firstFile[kind];
+    if (kind == 1) {
         snd.seRotor += 1;
         if (snd.seRotor > 4 || snd.seRotor < 0)
             snd.seRotor = 0;
-        channel = 1;
-        chunk = seSrcC[1 + snd.seRotor];
-    } else if (kind == 2) {
-        channel = 1;
-        chunk = seSrcC[7];
-    } else if (kind == 3) {
-        channel = 2;
-        chunk = seSrcC[8];
-    } else {
-        return;
+        file += snd.seRotor;
     }
-    if (sndOpen && chunk)
-        Mix_PlayChannelTimed(channel, chunk, loops, -1);
+    if (sndOpen && seSrcC[file])
+        Mix_PlayChannelTimed(channels[kind], seSrcC[file], loops, -1);
 }
 
 void SE(int kind)

@@ -13,6 +13,8 @@
 #include <cstring>
 #include <string>
 
+#include "resources/res_files.h"
+
 namespace {
 
 struct Glyph {
@@ -229,7 +231,8 @@ int main(int argc, char** argv)
     }
     const Face normal = {0xb4c8f0, 0, 0};               // soft blue-white, no glow
     const Face highlight = {0xffffff, 0x40e0ff, 0x1870a0};  // white core, cyan glow
-    bool ok = write_sheet(argv[1], "iFD06.dat", 0, normal, 0) && write_sheet(argv[1], "iFD12.dat", 1, normal, 0) &&
-              write_sheet(argv[1], "iFC06.dat", 0, highlight, 1) && write_sheet(argv[1], "iFC12.dat", 1, highlight, 2);
+    bool ok = write_sheet(argv[1], RES_FONTS[1][0], 0, normal, 0) && write_sheet(argv[1], RES_FONTS[1][1], 1, normal, 0) &&
+              write_sheet(argv[1], RES_FONTS[0][0], 0, highlight, 1) &&
+              write_sheet(argv[1], RES_FONTS[0][1], 1, highlight, 2);
     return ok ? 0 : 1;
 }

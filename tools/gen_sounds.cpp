@@ -9,8 +9,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <vector>
+
+#include "resources/res_files.h"
 
 namespace {
 
@@ -217,19 +220,20 @@ int main(int argc, char** argv)
     };
     // The confirm cues sound in the order _1 _2 _3 _4 _0: a rising pentatonic run.
     Out outs[] = {
-        {"BGM0.dat", bgm_calm(), 0.7},
-        {"BGM1.dat", bgm_bright(), 0.7},
-        {"BGM2.dat", bgm_tense(), 0.7},
-        {"seC00.dat", tone(0.035, 2200, 1800, 0.001, 0.012, 0.012, 0.0), 0.35},
-        {"seC01_0.dat", tone(0.09, midi_hz(93), midi_hz(93), 0.003, 0.03, 0.06, 0.15), 0.5},
-        {"seC01_1.dat", tone(0.09, midi_hz(84), midi_hz(84), 0.003, 0.03, 0.06, 0.15), 0.5},
-        {"seC01_2.dat", tone(0.09, midi_hz(86), midi_hz(86), 0.003, 0.03, 0.06, 0.15), 0.5},
-        {"seC01_3.dat", tone(0.09, midi_hz(88), midi_hz(88), 0.003, 0.03, 0.06, 0.15), 0.5},
-        {"seC01_4.dat", tone(0.09, midi_hz(91), midi_hz(91), 0.003, 0.03, 0.06, 0.15), 0.5},
-        {"seC01_5.dat", tone(0.09, midi_hz(96), midi_hz(96), 0.003, 0.03, 0.06, 0.15), 0.5},
-        {"seC02.dat", tone(0.12, 700, 330, 0.004, 0.04, 0.08, 0.3), 0.5},
-        {"seD00.dat", tone(0.13, 420, 1700, 0.01, 0.04, 0.5, 0.4), 0.45},
+        {RES_MUSIC[0], bgm_calm(), 0.7},
+        {RES_MUSIC[1], bgm_bright(), 0.7},
+        {RES_MUSIC[2], bgm_tense(), 0.7},
+        {RES_EFFECTS[0], tone(0.035, 2200, 1800, 0.001, 0.012, 0.012, 0.0), 0.35},
+        {RES_EFFECTS[1], tone(0.09, midi_hz(93), midi_hz(93), 0.003, 0.03, 0.06, 0.15), 0.5},
+        {RES_EFFECTS[2], tone(0.09, midi_hz(84), midi_hz(84), 0.003, 0.03, 0.06, 0.15), 0.5},
+        {RES_EFFECTS[3], tone(0.09, midi_hz(86), midi_hz(86), 0.003, 0.03, 0.06, 0.15), 0.5},
+        {RES_EFFECTS[4], tone(0.09, midi_hz(88), midi_hz(88), 0.003, 0.03, 0.06, 0.15), 0.5},
+        {RES_EFFECTS[5], tone(0.09, midi_hz(91), midi_hz(91), 0.003, 0.03, 0.06, 0.15), 0.5},
+        {RES_EFFECTS[6], tone(0.09, midi_hz(96), midi_hz(96), 0.003, 0.03, 0.06, 0.15), 0.5},
+        {RES_EFFECTS[7], tone(0.12, 700, 330, 0.004, 0.04, 0.08, 0.3), 0.5},
+        {RES_EFFECTS[8], tone(0.13, 420, 1700, 0.01, 0.04, 0.5, 0.4), 0.45},
     };
+    static_assert(std::size(outs) == std::size(RES_MUSIC) + std::size(RES_EFFECTS), "every sound made");
     for (Out& o : outs) {
         normalise(o.wave, o.peak);
         if (!write_wav(dir + o.name, o.wave))

@@ -1,4 +1,4 @@
-// Test support: the editor's own window (tests run under xvfb-run), records
+// Test support: the editor's own window (on the private Xvfb of xvfb.sh), records
 // back at their start-up values before every test, and what a piece of
 // drawing code emits, read back in GL_FEEDBACK mode as primitives and text.
 #pragma once
