@@ -1,5 +1,5 @@
 // Storage of the global records, their defaults and the model helpers that
-// every subsystem shares (draw-type labels, the vertex hit test).
+// every subsystem shares (draw-type labels, colour channels, the vertex hit test).
 #include "app/app_records.h"
 
 #include <algorithm>

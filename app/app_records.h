@@ -1,6 +1,7 @@
 // Global records of the editor: the model, settings, timing, animation, input,
-// sound and font state. Every subsystem includes this header; the records are
-// defined once in app/app_records.cpp and live for the whole run.
+// sound and font state, and the screen layout they are drawn by. Every
+// subsystem includes this header; the records are defined once in
+// app/app_records.cpp and live for the whole run.
 #pragma once
 
 #include <SDL.h>
