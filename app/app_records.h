@@ -23,9 +23,7 @@ constexpr int LAY_ROW_GLOBAL = 42 - WIH, LAY_ROW_LAYER = 102 - WIH, LAY_ROW_PREV
               LAY_ROW_BACK = WIH - 84, LAY_ROW_OTHER = WIH - 48;  // where each section starts
 // The preview boxes below the preview row: the first two halved into a still
 // and a spinning drawing, the third whole.
-struct LayBox {
-    int top, bottom;
-};
+struct LayBox { int top, bottom; };
 constexpr LayBox LAY_PREVIEWS[3] = {{12, 72}, {78, 138}, {144, 264}};
 constexpr int LAY_CANVAS_L = -258, LAY_CANVAS_T = 42 - WIH, LAY_CANVAS_R = 390, LAY_CANVAS_B = WIH - 24;
 
@@ -83,6 +81,17 @@ extern char dataPassM[PATH_SIZE];
 
 // The 12-character panel label of each draw type, indexed by drawType.
 extern const char* const edModeLabels[];
+
+// Whether every row of a table names its own index (rows[k].item == k), so a
+// missing or misplaced row can fail the build.
+template <class Row, int n>
+constexpr bool tbl_in_order(const Row (&rows)[n])
+{
+    for (int k = 0; k < n; k++)
+        if (rows[k].item != k)
+            return false;
+    return true;
+}
 
 void init_common();
 void init_editer();

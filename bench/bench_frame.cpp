@@ -80,7 +80,7 @@ static void bch_worst_model()
     cm.gridSpan = 1;
     cm.antiAlias = 1;
     cm.pane = 0;
-    cm.menuItem = ITEM_LAYER_VIEW;
+    cm.menuItem = ITEM_VIEW_1;
 }
 
 static double bch_frame_us()

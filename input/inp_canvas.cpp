@@ -23,18 +23,12 @@ static void inp_color_step()
 {
     double* ch[4];
     edit_channels(ch, cm.selVertex);
-    if (INP.up) {
+    if (INP.up || INP.down) {
         SE(0);
-        cm.colorChannel -= 1;
-    } else if (INP.down) {
+        cm.colorChannel += INP.up ? -1 : 1;
+    } else if (INP.left || INP.right) {
         SE(0);
-        cm.colorChannel += 1;
-    } else if (INP.left) {
-        SE(0);
-        *ch[cm.colorChannel] -= 0.05;
-    } else if (INP.right) {
-        SE(0);
-        *ch[cm.colorChannel] += 0.05;
+        *ch[cm.colorChannel] += INP.left ? -0.05 : 0.05;
     }
 }
 

@@ -17,12 +17,12 @@ constexpr PanelItemDef panelItems[] = {
     {ITEM_ANTIALIAS, &cm.antiAlias, 1, 0, 1},
     {ITEM_LAYER, &cm.layer, 1, 0, ED_LAYERS - 1},
     {ITEM_DESIGN_MODE, &cm.designMode, 1, 0, 1},
-    {ITEM_LAYER_VIEW + 0, &ed[0].view, 1, 0, VIEW_MODES - 1}, {ITEM_LAYER_VIEW + 1, &ed[0].drawType, 1, 0, ED_TYPES - 1},
-    {ITEM_LAYER_VIEW + 2, &ed[1].view, 1, 0, VIEW_MODES - 1}, {ITEM_LAYER_VIEW + 3, &ed[1].drawType, 1, 0, ED_TYPES - 1},
-    {ITEM_LAYER_VIEW + 4, &ed[2].view, 1, 0, VIEW_MODES - 1}, {ITEM_LAYER_VIEW + 5, &ed[2].drawType, 1, 0, ED_TYPES - 1},
-    {ITEM_LAYER_VIEW + 6, &ed[3].view, 1, 0, VIEW_MODES - 1}, {ITEM_LAYER_VIEW + 7, &ed[3].drawType, 1, 0, ED_TYPES - 1},
-    {ITEM_LAYER_VIEW + 8, &ed[4].view, 1, 0, VIEW_MODES - 1}, {ITEM_LAYER_VIEW + 9, &ed[4].drawType, 1, 0, ED_TYPES - 1},
-    {ITEM_LAYER_VIEW + 10, &ed[5].view, 1, 0, VIEW_MODES - 1}, {ITEM_LAYER_VIEW + 11, &ed[5].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_VIEW_1, &ed[0].view, 1, 0, VIEW_MODES - 1}, {ITEM_TYPE_1, &ed[0].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_VIEW_2, &ed[1].view, 1, 0, VIEW_MODES - 1}, {ITEM_TYPE_2, &ed[1].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_VIEW_3, &ed[2].view, 1, 0, VIEW_MODES - 1}, {ITEM_TYPE_3, &ed[2].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_VIEW_4, &ed[3].view, 1, 0, VIEW_MODES - 1}, {ITEM_TYPE_4, &ed[3].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_VIEW_5, &ed[4].view, 1, 0, VIEW_MODES - 1}, {ITEM_TYPE_5, &ed[4].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_VIEW_6, &ed[5].view, 1, 0, VIEW_MODES - 1}, {ITEM_TYPE_6, &ed[5].drawType, 1, 0, ED_TYPES - 1},
     {ITEM_PREVIEW_1, &cm.prevScale1, 5, 5, 1000},
     {ITEM_PREVIEW_2, &cm.prevScale2, 5, 5, 1000},
     {ITEM_PREVIEW_3, &cm.prevScale3, 5, 5, 1000},
@@ -36,18 +36,11 @@ constexpr PanelItemDef panelItems[] = {
     {ITEM_QUIT, nullptr, 0, 0, 0},
 };
 
-static constexpr bool inp_rows_in_order()
-{
-    for (int k = 0; k < ITEM_COUNT; k++)
-        if (panelItems[k].item != k)
-            return false;
-    return true;
-}
-static_assert(inp_rows_in_order(), "one row for every panel item, in item order");
+static_assert(tbl_in_order(panelItems), "one row for every panel item, in item order");
 
 const PanelSectionDef panelSections[SEC_COUNT] = {
     {ITEM_SCALE, ITEM_DESIGN_MODE, &cm.rowGlobal},
-    {ITEM_LAYER_VIEW, ITEM_PREVIEW_1 - 1, &cm.rowLayer},
+    {ITEM_VIEW_1, ITEM_TYPE_6, &cm.rowLayer},
     {ITEM_PREVIEW_1, ITEM_PREVIEW_3, &cm.rowPreview},
     {ITEM_BGM, ITEM_BG_COLOR, &cm.rowBack},
     {ITEM_EXPORT, ITEM_QUIT, &cm.rowOther},
@@ -76,12 +69,12 @@ int panel_box_height(int section)
 
 int panel_layer(int item)
 {
-    return (item - ITEM_LAYER_VIEW) / 2;
+    return (item - ITEM_VIEW_1) / 2;
 }
 
 bool panel_is_type(int item)
 {
-    return panel_section(item) == SEC_LAYER && (item - ITEM_LAYER_VIEW) % 2 == 1;
+    return panel_section(item) == SEC_LAYER && (item - ITEM_VIEW_1) % 2 == 1;
 }
 
 static void inp_item_step(int item)
@@ -119,12 +112,9 @@ static void inp_panel_limits()
 
 void inp_mode0_cur()
 {
-    if (INP.up) {
+    if (INP.up || INP.down) {
         SE(0);
-        cm.menuItem -= 1;
-    } else if (INP.down) {
-        SE(0);
-        cm.menuItem += 1;
+        cm.menuItem += INP.up ? -1 : 1;
     } else {
         inp_item_step(cm.menuItem);
     }
