@@ -22,8 +22,13 @@ static void app_fatal(const char* what)
 // No display to open a window on: one plain line, and the process ends.
 static void app_no_display(const char* display)
 {
+    const char* wayland = getenv("WAYLAND_DISPLAY");
     if (display && *display)
         fprintf(stderr, "tessaloom: no display: cannot open display \"%s\"\n", display);
+    else if (wayland && *wayland)
+        fputs("tessaloom: no display: DISPLAY is not set; under Wayland, set SDL_VIDEODRIVER (wayland, with "
+              "sdl12-compat) or start it from an X session\n",
+              stderr);
     else
         fputs("tessaloom: no display: DISPLAY is not set\n", stderr);
     exit(EXIT_FAILURE);
