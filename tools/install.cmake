@@ -25,7 +25,8 @@ configure_file(resources/changelog changelog COPYONLY)
 add_custom_command(OUTPUT tessaloom.1.gz changelog.gz
   COMMAND gzip -9nkf tessaloom.1 changelog
   DEPENDS ${CMAKE_BINARY_DIR}/tessaloom.1 ${CMAKE_BINARY_DIR}/changelog)
-add_custom_target(tess_docs ALL DEPENDS tessaloom.1.gz changelog.gz)
+add_custom_target(tess_docs DEPENDS tessaloom.1.gz changelog.gz)
+add_dependencies(tessaloom tess_docs)
 install(FILES ${CMAKE_BINARY_DIR}/tessaloom.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_BINARY_DIR}/copyright ${CMAKE_BINARY_DIR}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessaloom)
