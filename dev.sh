@@ -3,26 +3,58 @@
 #   bash dev.sh run    install what building and running lack, build the
 #                      editor, give the export its folder if it has none, start it
 #   bash dev.sh test   install what the tests lack too, build, run every test
-# Packages are installed as root or through sudo. Tests that need folders
-# under /Users are skipped, saying why, when neither is at hand.
+#   bash dev.sh package  build the Debian package in build-deb: the same bytes
+#                      from every build of one commit
+# Packages are installed as root or through sudo; without either, it says what
+# to have run as root. Tests that need folders under /Users are skipped,
+# saying why, when neither is at hand. Not to be run with sudo.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
 # What building and running need, then what only the tests need.
 RUN_PACKAGES=(cmake g++ make pkg-config libsdl1.2-dev libsdl-mixer1.2-dev libgl1-mesa-dev libgl1-mesa-dri)
-TEST_PACKAGES=(libgtest-dev xvfb xdotool x11-utils x11-apps valgrind python3 dpkg-dev libsdl2-2.0-0)
+TEST_PACKAGES=(libgtest-dev xvfb xdotool x11-utils x11-apps valgrind python3 dpkg-dev libsdl2-2.0-0
+    lintian appstream desktop-file-utils)
 
-# as_root 'COMMAND': COMMAND run by sh as root, through sudo for anyone else;
-# without sudo it says what to run as root, and fails.
-as_root() {
+# Run as root through sudo, it would leave root-owned files in the clone and
+# make root's export folder: refused (a clone of root's own is root's to run).
+if [ "$(id -u)" -eq 0 ] && [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ] && [ "$(stat -c %u .)" -ne 0 ]; then
+    echo "dev.sh: do not run it with sudo; as $SUDO_USER, run: bash dev.sh ${1:-}; it asks for sudo itself where root is needed" >&2
+    exit 1
+fi
+
+# dev_root: how root's part is run, found once, when first needed: ROOT is
+# "" as root, else sudo: without a password, or asked for once at a terminal
+# of a user in an admin group. When root cannot be had, NOROOT says why.
+ROOT=unknown NOROOT=""
+dev_root() {
+    [ "$ROOT" = unknown ] || return 0
+    ROOT=sudo
     if [ "$(id -u)" -eq 0 ]; then
-        sh -c "$1"
-    elif command -v sudo >/dev/null; then
-        sudo sh -c "$1"
+        ROOT=""
+    elif ! command -v sudo >/dev/null; then
+        NOROOT="sudo is not installed"
+    elif sudo -n true 2>/dev/null; then
+        :
+    elif ! id -nG | grep -qwE 'sudo|admin|wheel'; then
+        NOROOT="$(id -un) is not in the sudo group"
+    elif [ ! -t 0 ]; then
+        NOROOT="sudo needs a password and there is no terminal to ask at"
     else
-        echo "dev.sh: sudo is not installed; as root, run: $1" >&2
+        echo "dev.sh: some steps need root (packages, folders under /Users for the tests): sudo asks once" >&2
+        sudo -v || NOROOT="sudo refused"
+    fi
+}
+
+# as_root 'COMMAND': COMMAND run by sh as root; when root cannot be had, one
+# line with the command to have run as root, and a failure.
+as_root() {
+    dev_root
+    if [ -n "$NOROOT" ]; then
+        echo "dev.sh: $NOROOT; as root, run: $1" >&2
         return 1
     fi
+    $ROOT sh -c "$1"
 }
 
 dev_packages() {  # packages...
@@ -31,7 +63,7 @@ dev_packages() {  # packages...
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return
-    as_root "apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq ${missing[*]}"
+    as_root "apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq ${missing[*]}" || exit 1
 }
 
 dev_build() {  # dir, cmake flags..., [-- targets...]
@@ -58,11 +90,10 @@ dev_sdl12_compat() {
 }
 
 # The sessions that export need folders under /Users, which the tests make
-# through sudo without asking: at a terminal, ask once here rather than skip them.
+# through sudo without asking: ask once here rather than skip them.
 dev_sudo() {
-    [ "$(id -u)" -ne 0 ] && [ -t 0 ] && command -v sudo >/dev/null && ! sudo -n true 2>/dev/null || return 0
-    echo "dev.sh: the tests make folders under /Users through sudo" >&2
-    sudo -v || echo "dev.sh: without sudo, the sessions that need them are skipped" >&2
+    dev_root
+    [ -z "$NOROOT" ] || echo "dev.sh: $NOROOT, so the test sessions that need folders under /Users are skipped" >&2
 }
 
 # dev_ctest DIR [ctest options...]: the tests, then why any were skipped
@@ -82,7 +113,7 @@ run)
 test)
     dev_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     dev_sudo
-    dev_build build -DBUILD_TESTING=ON
+    dev_build build -DBUILD_TESTING=ON -DTESS_BENCH=ON
     dev_ctest build
     # The same suite on an AddressSanitizer + UndefinedBehaviorSanitizer build.
     dev_build build-san -DBUILD_TESTING=ON -DTESS_SANITIZE=ON -- tessaloom tess_unit
@@ -97,8 +128,14 @@ test)
     # shorter scenarios than a full run's.
     TESS_BENCH_SECONDS=${TESS_BENCH_SECONDS:-4} bash bench/bench_run.sh build
     ;;
+package)
+    # dpkg-shlibdeps works out the Depends; the times are the last commit's.
+    dev_packages "${RUN_PACKAGES[@]}" dpkg-dev
+    dev_build build-deb -DBUILD_TESTING=OFF
+    (cd build-deb && cpack)
+    ;;
 *)
-    echo "usage: bash dev.sh run|test" >&2
+    echo "usage: bash dev.sh run|test|package" >&2
     exit 2
     ;;
 esac

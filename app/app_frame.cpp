@@ -24,8 +24,13 @@ static void app_fatal(const char* what)
 static void app_no_display()
 {
     const char* display = getenv("DISPLAY");
+    const char* wayland = getenv("WAYLAND_DISPLAY");
     if (display && *display)
         fprintf(stderr, "tessaloom: no display: cannot open display \"%s\": %s\n", display, SDL_GetError());
+    else if (wayland && *wayland)
+        fputs("tessaloom: no display: DISPLAY is not set; under Wayland, set SDL_VIDEODRIVER (wayland, with "
+              "sdl12-compat) or start it from an X session\n",
+              stderr);
     else
         fputs("tessaloom: no display: DISPLAY is not set\n", stderr);
     exit(EXIT_FAILURE);

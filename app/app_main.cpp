@@ -1,4 +1,4 @@
-// Start-up glue: answers --help and --version without a display, and runs the
+// Start-up glue: answers -h, --help and --version without a display, and runs the
 // editor from the folder that holds the bundle, wherever the executable was
 // started from (build tree, install prefix, a PATH link).
 #include <limits.h>
@@ -12,12 +12,12 @@
 #include "app/app.h"
 
 static const char appUsage[] =
-    "Usage: tessaloom [--help | --version]\n"
+    "Usage: tessaloom [-h | --help | --version]\n"
     "Tessaloom edits 2D vector models for OpenGL with the keyboard or a joystick.\n"
     "Escape or q quits at once; the model is not kept between runs.\n"
     "EXPORT TO TEXT writes it as OpenGL source to /Users/$USER/Desktop/model_data.txt.\n"
-    "  --help     show this help and exit\n"
-    "  --version  show the version and exit\n";
+    "  -h, --help  show this help and exit\n"
+    "  --version   show the version and exit\n";
 
 static bool app_has_bundle(const std::string& dir)
 {
@@ -39,17 +39,44 @@ static std::string app_bundle_home()
     return "";
 }
 
-// Any argument is answered at once, with no window and no display needed.
+// GNU's words for a wrong argument: what it is, named, then where help is.
+static int app_bad_argument(const char* what, const char* arg)
+{
+    fprintf(stderr, "tessaloom: %s '%s'\nTry 'tessaloom --help' for more information.\n", what, arg);
+    return 2;
+}
+
+static bool app_is_option(const char* arg)
+{
+    return strcmp(arg, "-h") == 0 || strcmp(arg, "--help") == 0 || strcmp(arg, "--version") == 0;
+}
+
+// Any argument is answered at once, with no window and no display needed;
+// one option is taken, and the first wrong argument is named.
 static int app_command_line(int argc, char** argv)
 {
-    const char* arg = argc == 2 ? argv[1] : "";
-    if (strcmp(arg, "--version") == 0) {
+    for (int i = 1; i < argc; i++) {
+        const char* arg = argv[i];
+        if (app_is_option(arg)) {
+            if (i > 1)
+                return app_bad_argument("extra option", arg);
+        } else if (strncmp(arg, "--", 2) == 0 && arg[2]) {
+            return app_bad_argument("unrecognized option", arg);
+        } else if (arg[0] == '-' && arg[1]) {
+            // In a cluster such as -hx, the letter that is not -h.
+            const size_t at = 1 + strspn(arg + 1, "h");
+            const char letter[2] = {arg[arg[at] ? at : 1], '\0'};
+            return app_bad_argument("invalid option --", letter);
+        } else {
+            return app_bad_argument("extra operand", arg);
+        }
+    }
+    if (strcmp(argv[1], "--version") == 0) {
         puts("tessaloom " TESS_VERSION);
         return 0;
     }
-    const bool help = strcmp(arg, "--help") == 0;
-    fputs(appUsage, help ? stdout : stderr);
-    return help ? 0 : 2;
+    fputs(appUsage, stdout);
+    return 0;
 }
 
 int main(int argc, char** argv)

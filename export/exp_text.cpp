@@ -2,6 +2,9 @@
 // source written for every visible, non-empty layer of the model.
 #include "export/export.h"
 
+#include <limits.h>
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
@@ -23,6 +26,31 @@ static const char expRule[] = "\t---------------------------------\n";
 static FILE* expOut;
 static bool expFailed;
 
+// A missing export folder is told at once, or the first sign would be a failed
+// export, unseen when started from the menu; in the set-up's words for a user
+// without sudo (tools/export_folder.sh). A link, even a broken one, is the
+// user's own doing and is left to the export's report.
+static void exp_folder_hint(const char* user)
+{
+    const int dirLen = (int)(strlen(dataPassM) - strlen("/model_data.txt"));
+    char dir[sizeof dataPassM];
+    snprintf(dir, sizeof dir, "%.*s", dirLen, dataPassM);
+    struct stat st;
+    if (lstat(dir, &st) == 0)
+        return;
+    fprintf(stderr, "tessaloom: %s does not exist, so exports will fail", dir);
+    const char* home = getenv("HOME");
+    if (home && *home) {
+        char desk[PATH_MAX];
+        snprintf(desk, sizeof desk, "%s/Desktop", home);
+        fputs("; to give the export its folder, ", stderr);
+        if (stat(desk, &st) != 0 || !S_ISDIR(st.st_mode))
+            fprintf(stderr, "run: mkdir -p %s, then ", desk);
+        fprintf(stderr, "as root run: mkdir -p /Users/%s && ln -s %s %s", user, desk, dir);
+    }
+    fputc('\n', stderr);
+}
+
 // A name that is empty, holds a '/' or is "." or ".." would point into another
 // folder, and a cut one at someone else's file: such a path is not built at
 // all, "/Users/" stays, names a directory, and every export then fails and is
@@ -38,10 +66,12 @@ void GetDataPath()
         why = "USER is not a plain user name";
     else if (used + strlen(user) + sizeof expSuffix > sizeof dataPassM)
         why = "USER is too long for the export path";
-    if (why)
+    if (why) {
         fprintf(stderr, "tessaloom: %s, so exports will fail\n", why);
-    else
-        snprintf(dataPassM + used, sizeof dataPassM - used, "%s%s", user, expSuffix);
+        return;
+    }
+    snprintf(dataPassM + used, sizeof dataPassM - used, "%s%s", user, expSuffix);
+    exp_folder_hint(user);
 }
 
 static void exp_put(const char* text)

@@ -34,7 +34,7 @@ struct Export : testing::Test {
     std::string dir = "/tmp/tess-export-" + std::to_string(getpid());
     std::string file = dir + "/model_data.txt";
     void SetUp() override { mkdir(dir.c_str(), 0755); }
-    void TearDown() override { system(("rm -rf " + dir).c_str()); }
+    void TearDown() override { EXPECT_EQ(system(("rm -rf " + dir).c_str()), 0); }
     // Exports to path and returns what it printed, on stdout then stderr.
     std::string run(const std::string& path, bool asNobody = false)
     {
@@ -112,8 +112,8 @@ TEST_F(Export, WritesTheFileItselfThroughLinks)
     const std::string project = dir + "/project.txt";
     const std::string hard = dir + "/hard.txt";
     std::ofstream(project) << "previous";
-    link(project.c_str(), hard.c_str());
-    symlink(project.c_str(), file.c_str());
+    ASSERT_EQ(link(project.c_str(), hard.c_str()), 0);
+    ASSERT_EQ(symlink(project.c_str(), file.c_str()), 0);
     EXPECT_EQ(run(file), "");
     EXPECT_TRUE(has_vertex(project));
     EXPECT_TRUE(has_vertex(hard)) << "the hard link sees the export";
@@ -155,21 +155,36 @@ TEST_F(Export, RefusesWhatTheUserMayNotWriteAndReportsEveryFailure)
     EXPECT_TRUE(has_vertex(file));
 }
 
-TEST(DataPath, BuiltFromAPlainUserNameThatFits)
+TEST_F(Export, DataPathBuiltFromAPlainUserNameThatFitsAndItsFolderMissingTold)
 {
-    auto path = [](const char* user) {
+    auto path = [](const char* user, const std::string& users = "/Users/") {
         user ? setenv("USER", user, 1) : unsetenv("USER");
-        snprintf(dataPassM, sizeof dataPassM, "/Users/");
+        snprintf(dataPassM, sizeof dataPassM, "%s", users.c_str());
         testing::internal::CaptureStderr();
         GetDataPath();
         return std::string(dataPassM) + "|" + testing::internal::GetCapturedStderr();
     };
+    const std::string home = getenv("HOME");
+    unsetenv("HOME");
     const std::string fits(481, 'u');  // with "/Users/", the suffix and the final zero: 512 bytes
-    EXPECT_EQ(path(fits.c_str()), "/Users/" + fits + "/Desktop/model_data.txt|");
-    EXPECT_EQ(path("..x"), "/Users/..x/Desktop/model_data.txt|");
+    const std::string missing = "/Desktop does not exist, so exports will fail";
+    EXPECT_EQ(path(fits.c_str()), "/Users/" + fits + "/Desktop/model_data.txt|tessaloom: /Users/" + fits + missing + "\n");
+    const std::string x = "/Users/..x/Desktop/model_data.txt|tessaloom: /Users/..x" + missing;
+    EXPECT_EQ(path("..x"), x + "\n");
     EXPECT_EQ(path((fits + "u").c_str()), "/Users/|tessaloom: USER is too long for the export path, so exports will fail\n");
     for (const char* unset : {(const char*)nullptr, ""})
         EXPECT_EQ(path(unset), "/Users/|tessaloom: USER is empty or not set, so exports will fail\n");
     for (const char* other : {"a/b", "/", ".", ".."})
         EXPECT_EQ(path(other), "/Users/|tessaloom: USER is not a plain user name, so exports will fail\n") << other;
+    // How to give the folder, the desktop made first when it is missing.
+    setenv("HOME", dir.c_str(), 1);
+    const std::string give = "; to give the export its folder, ";
+    const std::string link = "as root run: mkdir -p /Users/..x && ln -s " + dir + "/Desktop /Users/..x/Desktop\n";
+    EXPECT_EQ(path("..x"), x + give + "run: mkdir -p " + dir + "/Desktop, then " + link);
+    mkdir((dir + "/Desktop").c_str(), 0755);
+    EXPECT_EQ(path("..x"), x + give + link);
+    // A folder there, or a link even to nowhere, is not told of.
+    ASSERT_EQ(symlink("nowhere", (dir + "/Desktop/Desktop").c_str()), 0);
+    EXPECT_EQ(path("Desktop", dir + "/"), dir + "/Desktop/Desktop/model_data.txt|");
+    setenv("HOME", home.c_str(), 1);
 }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The export's folder. The editor writes /Users/$USER/Desktop/model_data.txt, a
 # layout Linux lacks, so the set-up gives it one: a link to the user's desktop.
-#   export_folder.sh provide   make the link, as root or through sudo (when
-#                              installed; else say how)
+#   export_folder.sh provide   make the link, as root or through sudo (when it
+#                              can be had; else say how)
 #   export_folder.sh hint      only say how, when the folder is missing
 # An existing /Users/$USER/Desktop is never touched. Neither mode fails: the
 # editor runs without the folder, and reports each export it cannot write.
@@ -27,18 +27,26 @@ if [ -z "${HOME:-}" ]; then
     exit 0
 fi
 desk=$(xdg-user-dir DESKTOP 2>/dev/null) && [ -n "$desk" ] || desk=$HOME/Desktop
-# How root's part is run: as root, through sudo, or by hand when sudo is missing.
-root=""
-[ "$(id -u)" -eq 0 ] || root=sudo
-[ "$root" != sudo ] || command -v sudo >/dev/null || root=none
+# How root's part is run: as root, through sudo when it can be had (without a
+# password, or asked for at a terminal of a user in an admin group), else by
+# hand: then the hint says what to have run as root.
+root=none
+if [ "$(id -u)" -eq 0 ]; then
+    root=""
+elif command -v sudo >/dev/null && { sudo -n true 2>/dev/null || { [ -t 0 ] && id -nG | grep -qwE 'sudo|admin|wheel'; }; }; then
+    root=sudo
+fi
+# The editor says the same at start-up (export/exp_text.cpp), in the words for
+# a user without sudo.
 hint() {
     local make="" dir link
     [ -d "$desk" ] || make="mkdir -p $(printf %q "$desk")"
     dir="mkdir -p $(printf %q "/Users/$USER")" link="ln -s $(printf %q "$desk") $(printf %q "$want")"
+    printf 'tessaloom: %s does not exist, so exports will fail; to give the export its folder, ' "$want"
     if [ "$root" = none ]; then
-        echo "tessaloom: sudo is not installed; to give the export its folder, ${make:+run: $make, then }as root run: $dir && $link"
+        echo "${make:+run: $make, then }as root run: $dir && $link"
     else
-        echo "tessaloom: to give the export its folder, run: ${make:+$make && }${root:+$root }$dir && ${root:+$root }$link"
+        echo "run: ${make:+$make && }${root:+$root }$dir && ${root:+$root }$link"
     fi
 }
 
@@ -46,9 +54,8 @@ case "${1:-}" in
 provide | hint)
     if [ "$1" = provide ] && [ "$root" != none ]; then
         echo "tessaloom: $want does not exist; making it a link to $desk for the export"
-        mkdir -p "$desk" && $root mkdir -p "/Users/$USER" && $root ln -s "$desk" "$want" || hint
+        mkdir -p "$desk" && $root mkdir -p "/Users/$USER" && $root ln -s "$desk" "$want" || { root=none && hint; }
     else
-        echo "tessaloom: $want does not exist, so exports will fail"
         hint
     fi
     ;;
