@@ -37,8 +37,9 @@ TEST(Frame, ShortFramesArePaddedTo50msAndFramesCountedEachSecond)
     tm.framePeriod = 0;  // the clock's frames a second, whatever the period
     scn_B_timers(0.5, 0, 0);
     EXPECT_EQ(tm.timeF, 1u);
-    // The title's pulse, from its alpha and direction: up to 1, then down to 0, by 0.01 a frame.
-    const double pulse[4][4] = {{0.5, 0, 0.51, 0}, {0.995, 0, 1, 1}, {0.5, 1, 0.49, 1}, {0.005, 1, 0, 0}};
+    // The title's pulse, from its alpha and direction: up to 1 (the drawing test's first frame),
+    // then down to 0, by 0.01 a frame.
+    const double pulse[3][4] = {{0.995, 0, 1, 1}, {0.5, 1, 0.49, 1}, {0.005, 1, 0, 0}};
     for (auto& p : pulse) {
         ALP.titleAlpha = p[0];
         ALP.titleDir = (int)p[1];

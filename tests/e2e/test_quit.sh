@@ -8,8 +8,7 @@ source "$(dirname "$0")/e2e_lib.sh"
 quits() {
     start_app
     wait_editor
-    local moves
-    moves=$(for _ in $(seq 1500); do echo mousemove --window "$WIN" 300 200 mousemove --window "$WIN" 500 400; done)
+    local moves=$(for _ in $(seq 1500); do echo mousemove --window "$WIN" 300 200 mousemove --window "$WIN" 500 400; done)
     xdotool $moves
     # Storming on till the window goes, when xdotool fails.
     (while xdotool $moves 2>/dev/null; do :; done) &
