@@ -32,9 +32,7 @@ struct TstPrim {
 // The panel's 31 items as the design gives them: the value left and right change
 // (none on the four commands), its step and the range it stops at, the top of the
 // cursor bar on its line and its section (0 GLOBAL, 1 LAYER, 2 PREVIEW, 3 BACKGROUND, 4 OTHER).
-struct TstItem {
-    int *field, step, lo, hi, bar, section;
-};
+struct TstItem { int *field, step, lo, hi, bar, section; };
 extern const TstItem tstItems[31];
 
 std::vector<TstPrim> tst_feedback(const std::function<void()>& draw);

@@ -7,5 +7,4 @@ source "$(dirname "$0")/../e2e/e2e_lib.sh"
 user vg
 session valgrind --vgdb=no --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite --show-leak-kinds=definite \
     --num-callers=40 --suppressions="$(dirname "$(readlink -f "$0")")/memcheck.supp" --gen-suppressions=all
-exported
 end_ok
