@@ -41,8 +41,7 @@ TEST(Frame, ShortFramesArePaddedTo50msAndFramesCountedEachSecond)
     // then down to 0, by 0.01 a frame.
     const double pulse[3][4] = {{0.995, 0, 1, 1}, {0.5, 1, 0.49, 1}, {0.005, 1, 0, 0}};
     for (auto& p : pulse) {
-        ALP.titleAlpha = p[0];
-        ALP.titleDir = (int)p[1];
+        ALP = AlpRec{(int)p[1], p[0], 0, 0};
         alp_set();
         EXPECT_EQ(std::make_pair(std::round(ALP.titleAlpha * 1000), ALP.titleDir), std::make_pair(p[2] * 1000, (int)p[3])) << p[0];
     }

@@ -93,13 +93,9 @@ TEST(Input, PanelCursorWrapsAndEveryValueItemStepsWithinItsLimits)
         SCOPED_TRACE("item " + std::to_string(k));
         const TstItem& c = tstItems[k];
         cm.menuItem = k;
-        if (!c.field) {
-            hold(0, 0, 1, 0);
-            EXPECT_EQ(cue_of(inp_mode0_cur), NONE) << "a command has no value";
+        if (!c.field)
             continue;
-        }
-        // Just out of range however it got there: the next call clamps. At either end a step stops.
-        EXPECT_EQ(from(c.field, c.hi + 1, 0, 0), std::make_pair(NONE, c.hi));
+        // At either end a step stops.
         EXPECT_EQ(from(c.field, c.hi, 0, 1), std::make_pair(STEP, c.hi));
         EXPECT_EQ(from(c.field, c.hi, 1, 0), std::make_pair(STEP, c.hi - c.step));
         EXPECT_EQ(from(c.field, c.lo, 1, 0), std::make_pair(STEP, c.lo));

@@ -53,11 +53,9 @@ wait_editor() {
 # gate so one tap is at most one press; a frame must see the release (GAP) and
 # draw (SHOWN). A step is held at least one 50 ms frame and less than the two
 # that reopen the 60 ms step gate. A busy machine's slow frame may miss a tap:
-# what matters is tapped again until it shows (poke), or held till then (hold).
+# what matters is tapped again until it shows, or held till then (hold).
 PRESS=${PRESS:-0.12} STEP=${STEP:-0.075} GAP=${GAP:-0.05} SHOWN=${SHOWN:-0.1} WAIT=${WAIT:-60}
 tap() { xdotool keydown "$1" sleep "${2:-$PRESS}" keyup "$1" sleep "$SHOWN"; }
-# poke KEY CODE: KEY tapped until CODE comes true, with 10 s to show each tap
-poke() { for _ in 1 2 3 4 5; do tap "$1"; ! within 10 "$2" || return 0; done; return 1; }
 # hold KEY CODE: KEY held until CODE comes true; for keys whose repeats do no harm
 hold() { local rc=0; xdotool keydown "$1"; within "$WAIT" "$2" || rc=1; xdotool keyup "$1"; return $rc; }
 # seek ITEM: the panel bar to ITEM the short way round its 31 items, in runs
@@ -90,17 +88,18 @@ user() {
     as_root install -d -o "$(id -u)" -g "$(id -g)" "/Users/$TUSER" && mkdir -p "$DESK"
 }
 # session [env or wrapper...]: a vertex appended at the start position (0,0),
-# the input handed to the panel and EXPORT TO TEXT (panel item 27) run; the
-# export that replaced whatever was at $EXPORT holds that one vertex
+# the input handed to the panel and EXPORT TO TEXT (panel item 27) run, till
+# an export replaces whatever was at $EXPORT (its size line comes only with a
+# vertex in layer 1; what it holds is the unit tests')
 session() {
     start_app USER="$TUSER" "$@"
     wait_editor
     # Held z appends, and past the press gate picks the vertex up: the cross goes.
     hold z '[ "$(shot)" = "- - -" ]' || fail "no vertex picked up"
-    poke space '[ "$(shot | cut -d" " -f3)" != - ]' || fail "the panel did not take the input"
+    # Space until the panel's bar shows (seek fails if it never does), 10 s to show each tap.
+    for _ in 1 2 3 4 5; do tap space; ! within 10 '[ "$(shot | cut -d" " -f3)" != - ]' || break; done
     seek 27
     hold z '[ "$(head -c4 "$EXPORT" 2>/dev/null)" = SIZE ]' || fail "no export $EXPORT"
-    [ "$(grep -F glVertex2f "$EXPORT" | tr -d '\t')" = 'glVertex2f(0.f, 0.f);' ] || fail "$EXPORT lacks the one vertex"
 }
 # end_ok [KEY]: the editor ends on KEY (Escape) with status 0 and no crash
 # report from SDL or the sanitizers
