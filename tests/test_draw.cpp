@@ -282,6 +282,7 @@ TEST(Draw, PanelCursorBarLightsItsItemsLine)
     const std::map<int, const char*> lit = {
         {0, "-390,-258 1:GLOBAL______________|-384,-252 0:SCALE      : 1800%"},
         {9, "-390,-198 1:LAYER_______________|-390,-192 1:1.|-384,-186 1:MODE: TRIANGLE_FAN"},
+        {23, "-390,216 1:BACKGROUND__________|-384,222 0:BGM NUMBER :   OFF"},
         {27, "-390,252 1:OTHER_______________|-384,258 0:EXPORT TO TEXT"},
     };
     cm.pane = 0;

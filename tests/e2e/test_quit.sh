@@ -1,6 +1,6 @@
 # Quitting amid a storm of mouse moves over the window: Escape, the window's
-# close and SIGTERM (q is the surroundings test's) each end the editor with status 0, never lost in a full
-# event queue.
+# close and SIGTERM (q is the surroundings test's) each end the editor with
+# status 0, never lost in a full event queue.
 source "$(dirname "$0")/e2e_lib.sh"
 # quits HOW CODE: CODE, sent amid a storm of mouse moves over the window, ends
 # the editor with status 0. Were the moves queued, they would fill SDL's queue
