@@ -152,7 +152,8 @@ test)
     dev_sudo
     # Every temporary file of the run in one folder, gone at the end whatever
     # happened, even what a crashed or timed-out test could not remove.
-    TMPDIR=$(mktemp -d /tmp/tess-test.XXXXXX) && export TMPDIR
+    # Open to all, as the export test writes there as nobody when run as root.
+    TMPDIR=$(mktemp -d /tmp/tess-test.XXXXXX) && chmod 755 "$TMPDIR" && export TMPDIR
     trap 'rm -rf "$TMPDIR"' EXIT
     # Each pass runs whatever an earlier one did; a build that fails counts as one failure.
     if dev_build build -DBUILD_TESTING=ON -DTESS_BENCH=ON; then

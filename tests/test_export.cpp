@@ -31,7 +31,8 @@ static void export_as_nobody()
 }
 
 struct Export : testing::Test {
-    std::string dir = "/tmp/tess-export-" + std::to_string(getpid());
+    // In the test command's own temporary folder when there is one: gone even after a crash.
+    std::string dir = std::string(getenv("TMPDIR") ? getenv("TMPDIR") : "/tmp") + "/tess-export-" + std::to_string(getpid());
     std::string file = dir + "/model_data.txt";
     void SetUp() override { mkdir(dir.c_str(), 0755); }
     void TearDown() override { EXPECT_EQ(system(("rm -rf " + dir).c_str()), 0); }
