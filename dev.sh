@@ -2,7 +2,8 @@
 # Set up a Debian 12 machine, build Tessaloom and run it or its test suite.
 #   bash dev.sh run    install what building and running lack, build the
 #                      editor, give the export its folder if it has none, start it
-#   bash dev.sh test   install what the tests lack too, build, run every test
+#   bash dev.sh test   install what the tests lack too, build, run every pass of
+#                      tests whatever fails, then a summary; fails if any test did
 #   bash dev.sh package  build the Debian package in build-deb: the same bytes
 #                      from every build of one commit
 # Packages are installed as root or through sudo; without either, it says what
@@ -71,8 +72,7 @@ dev_build() {  # dir, cmake flags..., [-- targets...]
     shift
     while [ $# -gt 0 ] && [ "$1" != -- ]; do flags+=("$1"); shift; done
     [ $# -gt 0 ] && shift && for t in "$@"; do targets+=(--target "$t"); done
-    cmake -S . -B "$dir" "${flags[@]}" >/dev/null
-    cmake --build "$dir" -j"$(nproc)" "${targets[@]}"
+    cmake -S . -B "$dir" "${flags[@]}" >/dev/null && cmake --build "$dir" -j"$(nproc)" "${targets[@]}"
 }
 
 # Unpacks Debian's sdl12-compat into dir (not installed, so the classic SDL
@@ -96,11 +96,48 @@ dev_sudo() {
     [ -z "$NOROOT" ] || echo "dev.sh: $NOROOT, so the test sessions that need folders under /Users are skipped" >&2
 }
 
-# dev_ctest DIR [ctest options...]: the tests, then why any were skipped
+# The test command's passes each add a verdict line, and skip reasons, to the
+# summary printed at the end; the counts are of tests over every pass.
+PASSED=0 FAILED=0 SKIPPED=0 VERDICTS=() REASONS=()
+dev_verdict() {  # pass, passed, failed, skipped, [what failed]
+    local line="$1: $2 passed, $3 failed"
+    [ "$4" -eq 0 ] || line+=", $4 skipped"
+    [ -z "${5:-}" ] || line+=" ($5)"
+    VERDICTS+=("$line")
+    PASSED=$((PASSED + $2)) FAILED=$((FAILED + $3)) SKIPPED=$((SKIPPED + $4))
+}
+
+# dev_ctest PASS DIR [ctest options...]: one pass of tests, whatever fails;
+# its verdict from ctest's line for each test.
 dev_ctest() {
+    local log=$2/dev_pass.log p s all failed
     [ "$(id -u)" -eq 0 ] || sudo -n -v 2>/dev/null || true  # keeps sudo's ticket fresh
-    (cd "$1" && ctest --output-on-failure -j2 "${@:2}")
-    grep -h '^skipped: ' "$1/Testing/Temporary/LastTest.log" || true
+    (cd "$2" && ctest --output-on-failure -j2 "${@:3}") | tee "$log" || true
+    all=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: ' "$log" || true)
+    p=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed ' "$log" || true)
+    s=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .*\*\*\*Skipped' "$log" || true)
+    failed=$(grep -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: ' "$log" | grep -vE ' Passed |\*\*\*Skipped' |
+        sed -E 's/^.*Test +#[0-9]+: ([^ ]+).*/\1/' | tr '\n' ' ' || true)
+    if [ "$all" -eq 0 ]; then
+        dev_verdict "$1" 0 1 0 "no test ran"
+    else
+        dev_verdict "$1" "$p" $((all - p - s)) "$s" "${failed% }"
+    fi
+    while IFS= read -r r; do REASONS+=("$1: $r"); done < <(grep -h '^skipped: ' "$2/Testing/Temporary/LastTest.log" 2>/dev/null | sed 's/^skipped: //')
+    rm -f "$log"
+}
+
+# dev_summary: every pass's verdict, the skipped tests' reasons, the totals;
+# fails when anything failed.
+dev_summary() {
+    echo
+    echo "== bash dev.sh test: summary =="
+    printf '%s\n' "${VERDICTS[@]}"
+    [ ${#REASONS[@]} -eq 0 ] || printf 'skipped in %s\n' "${REASONS[@]}"
+    local last="$PASSED passed, $FAILED failed"
+    [ "$SKIPPED" -eq 0 ] || last+=", $SKIPPED skipped"
+    echo "$last"
+    [ "$FAILED" -eq 0 ]
 }
 
 case "${1:-}" in
@@ -113,20 +150,40 @@ run)
 test)
     dev_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     dev_sudo
-    dev_build build -DBUILD_TESTING=ON -DTESS_BENCH=ON
-    dev_ctest build
+    # Every temporary file of the run in one folder, gone at the end whatever
+    # happened, even what a crashed or timed-out test could not remove.
+    # Open to all, as the export test writes there as nobody when run as root.
+    TMPDIR=$(mktemp -d /tmp/tess-test.XXXXXX) && chmod 755 "$TMPDIR" && export TMPDIR
+    trap 'rm -rf "$TMPDIR"' EXIT
+    # Each pass runs whatever an earlier one did; a build that fails counts as one failure.
+    if dev_build build -DBUILD_TESTING=ON -DTESS_BENCH=ON; then
+        dev_ctest "plain build (build)" build
+    else
+        dev_verdict "plain build (build)" 0 1 0 "did not build"
+    fi
     # The same suite on an AddressSanitizer + UndefinedBehaviorSanitizer build.
-    dev_build build-san -DBUILD_TESTING=ON -DTESS_SANITIZE=ON -- tessaloom tess_unit
-    dev_ctest build-san
+    if dev_build build-san -DBUILD_TESTING=ON -DTESS_SANITIZE=ON -- tessaloom tess_unit; then
+        dev_ctest "sanitizer build (build-san)" build-san
+    else
+        dev_verdict "sanitizer build (build-san)" 0 1 0 "did not build"
+    fi
     # The end-to-end tests again on sdl12-compat, the SDL 1.2 that runs on SDL2.
-    compat=$(dev_sdl12_compat build/sdl12-compat)
     # grep reads ldd to the end: quitting early, as -q does, kills ldd with
     # SIGPIPE, which pipefail takes for a failure.
-    LD_LIBRARY_PATH=$compat ldd build/tessaloom | grep "$compat/libSDL-1.2" >/dev/null || { echo "sdl12-compat not in use" >&2; exit 1; }
-    LD_LIBRARY_PATH=$compat dev_ctest build -L e2e
+    if [ -x build/tessaloom ] && compat=$(dev_sdl12_compat build/sdl12-compat) &&
+        LD_LIBRARY_PATH=$compat ldd build/tessaloom | grep "$compat/libSDL-1.2" >/dev/null; then
+        LD_LIBRARY_PATH=$compat dev_ctest "sdl12-compat (build)" build -L e2e
+    else
+        dev_verdict "sdl12-compat (build)" 0 1 0 "sdl12-compat not in use"
+    fi
     # Frame, start-up, export and memory figures (printed, not judged), on
-    # shorter scenarios than a full run's.
-    TESS_BENCH_SECONDS=${TESS_BENCH_SECONDS:-4} bash bench/bench_run.sh build
+    # shorter scenarios than a full run's; it fails only when it cannot run.
+    if TESS_BENCH_SECONDS=${TESS_BENCH_SECONDS:-4} bash bench/bench_run.sh build; then
+        dev_verdict "benchmark" 1 0 0
+    else
+        dev_verdict "benchmark" 0 1 0 "did not run"
+    fi
+    dev_summary
     ;;
 package)
     # dpkg-shlibdeps works out the Depends; the times are the last commit's.

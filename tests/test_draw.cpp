@@ -56,9 +56,8 @@ TEST(Draw, TextInBothSizesIsCutAt255AndNamesEveryByte)
         fontB(0, 1, 0, 30, "%s", std::string(300, 'x').c_str());
     });
     EXPECT_EQ(tst_lines(text), (std::vector<std::string>{"10,20 0.5:A7z\xC1", "0,30 1:" + std::string(255, 'x')}));
-    const auto large = tst_feedback([] { fontA(9, 0.25, -4, 0, "ab"); });  // any size above 0 is the large one
-    EXPECT_EQ(tst_lines(large), (std::vector<std::string>{"-4,0 0.25:ab"}));
-    EXPECT_EQ(box_of(large).bounds, "-4 0 24 16") << "16-pixel squares 12 apart";
+    // Any size above 0 is the large one: 16-pixel squares 12 apart.
+    EXPECT_EQ(tst_lines(tst_feedback([] { fontA(9, 0.25, -4, 0, "ab"); })), (std::vector<std::string>{"-4,0 0.25 16px:ab"}));
 }
 
 TEST(Draw, GlyphSheetsKeyOutBlackAndBrokenOnesLeaveAnEmptyTexture)
@@ -89,14 +88,12 @@ TEST(Draw, DisplayListsHoldTheirShapesAndOnlyTheReversedStripsCull)
     // The last column is where the last primitive starts, which fixes the direction of an outline.
     // Mesa's feedback drops the lines that follow a fill inside one list (26's ring, 40's lines).
     struct { int n; const char* bounds; double area, alpha, lastX; } table[] = {
-        {10, "0 0 42 6", 36, 0.9, 36},                {11, "-42 0 42 6", 36, 0.9, 36},
-        {12, "-3 -3 3 3", 0, 0.9, 0},                 {13, "-3 -3 3 3", 0, 0.9, -3},
-        {14, "-10 -10 10 10", 0, 0.9, 7.07},          {20, "-78 0 42 6", 720, 0.9, -78},
-        {25, "-0.5 -0.43 0.5 0.43", 0, 0.9, 0.25},    {26, "-0.3 -0.26 0.3 0.26", 0.2338, 0.9, -0.15},
-        {30, "-390 0 -270 54", 6480, 0.8, -270},      {31, "-390 0 -270 78", 9360, 0.8, -270},
-        {33, "-390 0 -270 264", 31680, 0.8, -270},    {34, "-390 0 -270 30", 3600, 0.8, -390},
-        {35, "-390 0 -270 30", 3600, 0.8, -390},      {40, "-390 -102 -270 150", 28800, 0.2, -270},
-        {50, "-258 -258 390 276", 0, 0.4, -258},      {60, "-800 -600 800 600", 1920000, 0.9, 800},
+        {10, "0 0 42 6", 36, 0.9, 36}, {11, "-42 0 42 6", 36, 0.9, 36}, {12, "-3 -3 3 3", 0, 0.9, 0},
+        {13, "-3 -3 3 3", 0, 0.9, -3}, {14, "-10 -10 10 10", 0, 0.9, 7.07}, {20, "-78 0 42 6", 720, 0.9, -78},
+        {25, "-0.5 -0.43 0.5 0.43", 0, 0.9, 0.25}, {26, "-0.3 -0.26 0.3 0.26", 0.2338, 0.9, -0.15}, {30, "-390 0 -270 54", 6480, 0.8, -270},
+        {31, "-390 0 -270 78", 9360, 0.8, -270}, {33, "-390 0 -270 264", 31680, 0.8, -270}, {34, "-390 0 -270 30", 3600, 0.8, -390},
+        {35, "-390 0 -270 30", 3600, 0.8, -390}, {40, "-390 -102 -270 150", 28800, 0.2, -270}, {50, "-258 -258 390 276", 0, 0.4, -258},
+        {60, "-800 -600 800 600", 1920000, 0.9, 800},
     };
     glCullFace(GL_FRONT);
     for (auto& c : table) {
@@ -114,7 +111,7 @@ TEST(Draw, DisplayListsHoldTheirShapesAndOnlyTheReversedStripsCull)
     }
 }
 
-TEST(Draw, CanvasBackgroundModelAreaGridAndSectionHighlight)
+TEST(Draw, CanvasBackgroundModelAreaGridAndCanvasFrame)
 {
     // The distance of the pixel at window (x, y) from the colour want.
     auto off = [](int x, int y, const int* want) {
@@ -144,16 +141,8 @@ TEST(Draw, CanvasBackgroundModelAreaGridAndSectionHighlight)
     };
     EXPECT_EQ(lines(6), (std::map<float, int>{{0.1f, 4 * 1000}, {0.2f, 4 * 199}, {0.5f, 2}})) << "every span brighter";
     EXPECT_EQ(lines(0), (std::map<float, int>{{0.5f, 2}})) << "no grid";
-    // The last four primitives outline the current item's section, or the canvas while it has the input.
-    const char* boxes[6] = {"-390 -258 -270 -204", "-390 -198 -270 -120", "-390 -114 -270 150",
-                            "-390 216 -270 246",   "-390 252 -270 282",   "-258 -258 390 276"};
-    for (int k = 0; k < 32; k++) {
-        cm.pane = k / 31;
-        cm.menuItem = k % 31;
-        const int section = (k > 7) + (k > 19) + (k > 22) + (k > 26) + (k > 30);
-        auto prims = tst_feedback(edit_backs);
-        EXPECT_EQ(box_of({prims.end() - 4, prims.end()}).bounds, boxes[section]) << "item " << k;
-    }
+    auto prims = tst_feedback(edit_backs);
+    EXPECT_EQ(box_of({prims.end() - 4, prims.end()}).bounds, "-258 -258 390 276") << "the canvas frame while it has the input";
 }
 
 TEST(Draw, ModelInSixPlacementsInItsViewsAndColoursUnderTheMarkers)
@@ -177,7 +166,7 @@ TEST(Draw, ModelInSixPlacementsInItsViewsAndColoursUnderTheMarkers)
                                                   "-302.5 -74.5 -297.5 -69.5", "-365 -11 -355 -1",
                                                   "-305 -11 -295 -1", "-350 70 -310 110"}));
     EXPECT_EQ(markers, 3u * 4) << "a hexagon (four triangles) on each vertex of the current layer";
-    EXPECT_EQ(ALP.spin, 91.5) << "the phases advance after the drawing";
+    EXPECT_EQ(std::make_tuple(ALP.spin, ALP.titleAlpha, ALP.blink), std::make_tuple(91.5, 0.01, 1.5)) << "the phases advance after the drawing";
     // Then every layer in wire view, so that no later one puts the fill back: layer 1 with a colour
     // per vertex, layer 2 a point, layer 3 hidden.
     for (EdLayer& l : ed)
@@ -211,7 +200,7 @@ TEST(Draw, DefaultFrameText)
     ed[1].view = 0;
     const auto lines = tst_lines(tst_feedback(scn_sets));
     for (const std::string& want : std::vector<std::string>{
-             "-390,-276 0.5:SETTING___", "-390,-258 0.5:GLOBAL______________", "-384,-246 0.5:SIZE X     :  24px",
+             "-390,-276 0.5 16px:SETTING___", "-390,-258 0.5:GLOBAL______________", "-384,-246 0.5:SIZE X     :  24px",
              "-384,-240 0.5:SIZE Y     :  24px", "-384,-234 0.5:GRID SPAN  :   6px", "-384,-228 0.5:CURSOR MOVE:   1px",
              "-384,-222 0.5:ANTI-ALIAS :   OFF", "-384,-216 0.5:LAYER      :     1", "-390,-198 0.5:LAYER_______________",
              "-390,-186 0.5: MODE: TRIANGLE_FAN", "-390,-180 0.5:2.VIEW      :   OFF", "-390,-114 0.5:PREVIEW_____________",
@@ -220,8 +209,8 @@ TEST(Draw, DefaultFrameText)
              "-384,270 0.5:RESET ALL", "-258,-258 0.5:CURRENT LAYER:1", "-258,-252 0.5:VIEW MODE: FILL",
              "-258,-246 1:VERTEX:   0/256", "-156,-228 0.4:X:-12,Y:-12", "276,-228 0.4:X:12,Y:-12",
              "-156,228 0.4:X:-12,Y:12", "276,228 0.4:X:12,Y:12", "68,-2 0:No.1", "336,288 0.5:FPS: 0/20",
-             "234,-282 0.5:MODELLING TIME:00'00", "356,-282 0.5:'00'01", "-390,-294 0.5:Tessaloom",
-             "-390,-294 0:Tessaloom", "-222,-294 0.5:VERSION " TESS_VERSION + std::string(90, '_'),
+             "234,-282 0.5:MODELLING TIME:00'00", "356,-282 0.5:'00'01", "-390,-294 0.5 16px:Tessaloom",
+             "-390,-294 0 16px:Tessaloom", "-222,-294 0.5:VERSION " TESS_VERSION + std::string(90, '_'),
              "-390,282 0.5:" + std::string(130, '_'), "-390,288 0.5:Tessaloom VERSION " TESS_VERSION " (C) the Tessaloom authors"})
         EXPECT_GE(std::count(lines.begin(), lines.end(), want), 1) << want;
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "336,276 1:CULL_FACE"), 0);
@@ -285,37 +274,38 @@ TEST(Draw, CursorLabelAndColourReadOuts)
 
 TEST(Draw, PanelCursorBarLightsItsItemsLine)
 {
-    // The panel cursor on the first and last items of each section: the top of its blue bar, the left
-    // end of its cyan value arrows ("-" for none), and the panel text lit over the normal face (the
-    // item's at the blink, 0 here). A layer's MODE lights its number too, with wider arrows.
-    const std::pair<int, const char*> table[] = {
-        {0, "-252 -312|-390,-276 1:SETTING___|-390,-258 1:GLOBAL______________|-384,-252 0:SCALE      : 1800%"},
-        {7, "-210 -312|-390,-276 1:SETTING___|-390,-258 1:GLOBAL______________|-384,-210 0:DESIGN MODE:  DRAW"},
-        {8, "-192 -312|-390,-276 1:SETTING___|-390,-198 1:LAYER_______________|-390,-192 1:1.VIEW      :  FILL"},
-        {9, "-186 -354|-390,-276 1:SETTING___|-390,-198 1:LAYER_______________|-390,-192 1:1.|-384,-186 1:MODE: TRIANGLE_FAN"},
-        {19, "-126 -354|-390,-276 1:SETTING___|-390,-198 1:LAYER_______________|-390,-132 1:6.|-384,-126 1:MODE: TRIANGLE_FAN"},
-        {20, "-108 -312|-390,-276 1:SETTING___|-390,-114 1:PREVIEW_____________|-384,-108 0:SCALE      :   50%"},
-        {22, "24 -312|-390,-276 1:SETTING___|-390,-114 1:PREVIEW_____________|-384,24 0:SCALE      :  400%"},
-        {23, "222 -312|-390,-276 1:SETTING___|-390,216 1:BACKGROUND__________|-384,222 0:BGM NUMBER :   OFF"},
-        {26, "240 -312|-390,-276 1:SETTING___|-390,216 1:BACKGROUND__________|-384,240 0:COLOR      :     0"},
-        {27, "258 -|-390,-276 1:SETTING___|-390,252 1:OTHER_______________|-384,258 0:EXPORT TO TEXT"},
-        {30, "276 -|-390,-276 1:SETTING___|-390,252 1:OTHER_______________|-384,276 0:QUIT"},
+    // The panel cursor on each item: the top of its blue bar, the left end of its cyan value arrows
+    // (wider round a layer's MODE, none on a command) and the outline of its section, the last four
+    // primitives behind the panel; and on an item of each section the panel text lit over the normal
+    // face (the item's at the blink, 0 here). A layer's MODE lights its number too.
+    const char* boxes[5] = {"-390 -258 -270 -204", "-390 -198 -270 -120", "-390 -114 -270 150", "-390 216 -270 246", "-390 252 -270 282"};
+    const std::map<int, const char*> lit = {
+        {0, "-390,-258 1:GLOBAL______________|-384,-252 0:SCALE      : 1800%"},
+        {9, "-390,-198 1:LAYER_______________|-390,-192 1:1.|-384,-186 1:MODE: TRIANGLE_FAN"},
+        {23, "-390,216 1:BACKGROUND__________|-384,222 0:BGM NUMBER :   OFF"},
+        {27, "-390,252 1:OTHER_______________|-384,258 0:EXPORT TO TEXT"},
     };
     cm.pane = 0;
-    for (auto& [k, want] : table) {
+    for (int k = 0; k < 31; k++) {
         cm.menuItem = k;
         const auto prims = tst_feedback(scn_sets);
-        double bar = 1e9, arrow = 1e9;
+        double bar = 1e9, arrow = 0;
         for (const TstPrim& p : prims) {
             if (p.v[0].r == 0 && p.v[0].g == 1 && p.v[0].b == 1 && p.v[0].a == 1)
                 arrow = std::min(arrow, box_of({p}).x0);
             if (p.v[0].r == 0 && p.v[0].g == 0.5 && p.v[0].b == 1 && p.v[0].a == 0)
                 bar = std::min(bar, box_of({p}).y0);
         }
-        std::string out = std::to_string((int)bar) + (arrow < 1e9 ? " " + std::to_string((int)arrow) : " -");
+        const int arrows = k > 26 ? 0 : k >= 9 && k <= 19 && k % 2 ? -354 : -312;
+        EXPECT_EQ(std::make_pair(bar, arrow), std::make_pair((double)tstItems[k].bar, (double)arrows)) << "item " << k;
+        const auto behind = tst_feedback(edit_backs);
+        EXPECT_EQ(box_of({behind.end() - 4, behind.end()}).bounds, boxes[tstItems[k].section]) << "item " << k;
+        if (!lit.count(k))
+            continue;
+        std::string out = "|";
         for (const std::string& l : tst_lines(prims))  // the panel's column, not the window title
-            if (l.rfind("-3", 0) == 0 && l.find(" 0.5:") == l.npos && l.find("-294") == l.npos)
-                out += "|" + l;
-        EXPECT_EQ(out, want) << "item " << k;
+            if (l.rfind("-3", 0) == 0 && l.find(" 0.5") == l.npos && l.find("-294") == l.npos)
+                out += l + "|";
+        EXPECT_EQ(out, "|-390,-276 1 16px:SETTING___|" + std::string(lit.at(k)) + "|") << "item " << k;
     }
 }

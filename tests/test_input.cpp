@@ -83,27 +83,22 @@ TEST(Input, PanelCursorWrapsAndEveryValueItemStepsWithinItsLimits)
     EXPECT_EQ(std::make_pair(cue_of(inp_mode0_cur), cm.menuItem), std::make_pair(STEP, 30));
     hold(0, 1, 0, 0);
     EXPECT_EQ(std::make_pair(cue_of(inp_mode0_cur), cm.menuItem), std::make_pair(STEP, 0));
-    struct { int item, *field, step, lo, hi; } table[] = {
-        {0, &cm.scale, 50, 50, 3000},     {1, &cm.sizeX, 2, 2, 400},        {2, &cm.sizeY, 2, 2, 400},
-        {3, &cm.gridSpan, 1, 0, 100},     {4, &cm.cursorMove, 1, 1, 100},   {5, &cm.antiAlias, 1, 0, 1},
-        {6, &cm.layer, 1, 0, 5},          {7, &cm.designMode, 1, 0, 1},     {14, &ed[3].view, 1, 0, 2},
-        {19, &ed[5].drawType, 1, 0, 9},   {20, &cm.prevScale1, 5, 5, 1000}, {21, &cm.prevScale2, 5, 5, 1000},
-        {22, &cm.prevScale3, 5, 5, 1000}, {24, &snd.bgmVolume, 2, 0, 126},  {25, &snd.seVolume, 2, 0, 126},
-        {26, &cm.bgColor, 1, 0, 8},
-    };
     // From value v with left or right held: the cue and the value after the call.
     auto from = [](int* field, int v, int left, int right) {
         *field = v;
         hold(0, 0, left, right);
         return std::make_pair(cue_of(inp_mode0_cur), *field);
     };
-    for (auto& c : table) {
-        SCOPED_TRACE("item " + std::to_string(c.item));
-        cm.menuItem = c.item;
-        // Just out of range however it got there: the next call clamps.
-        EXPECT_EQ(from(c.field, c.hi + 1, 0, 0), std::make_pair(NONE, c.hi));
+    for (int k = 0; k < 31; k++) {
+        SCOPED_TRACE("item " + std::to_string(k));
+        const TstItem& c = tstItems[k];
+        cm.menuItem = k;
+        if (!c.field)
+            continue;
+        // At either end a step stops.
+        EXPECT_EQ(from(c.field, c.hi, 0, 1), std::make_pair(STEP, c.hi));
         EXPECT_EQ(from(c.field, c.hi, 1, 0), std::make_pair(STEP, c.hi - c.step));
-        EXPECT_EQ(from(c.field, c.lo - 1, 0, 0), std::make_pair(NONE, c.lo));
+        EXPECT_EQ(from(c.field, c.lo, 1, 0), std::make_pair(STEP, c.lo));
         EXPECT_EQ(from(c.field, c.lo, 0, 1), std::make_pair(STEP, c.lo + c.step));
     }
 }

@@ -10,8 +10,8 @@ source "$(dirname "$0")/e2e_lib.sh"
 BUILT=$BIN
 # has out|err COUNT REGEX: that many lines of stdout or stderr match
 has() { [ "$(grep -cE -- "$3" "$WORK/$1")" = "$2" ] || fail "not $2 line(s) /$3/ on std$1"; }
-# usable END [env...]: a session as the user last made, its export checked, ended by END
-usable() { session "${@:2}"; exported; end_ok "$1"; }
+# usable END [env...]: a session as the user last made, ended by END
+usable() { session "${@:2}"; end_ok "$1"; }
 # copy: a fresh copy of the program and bundle to break; RES its resource folder
 copy() {
     rm -rf "$WORK/inst" && mkdir "$WORK/inst" && cp -r "$BUILT" "${TESS_BUILD:?}/Tessaloom.app" "$WORK/inst/"

@@ -29,9 +29,15 @@ struct TstPrim {
     std::vector<TstVert> v;
 };
 
+// The panel's 31 items as the design gives them: the value left and right change
+// (none on the four commands), its step and the range it stops at, the top of the
+// cursor bar on its line and its section (0 GLOBAL, 1 LAYER, 2 PREVIEW, 3 BACKGROUND, 4 OTHER).
+struct TstItem { int *field, step, lo, hi, bar, section; };
+extern const TstItem tstItems[31];
+
 std::vector<TstPrim> tst_feedback(const std::function<void()>& draw);
-// One "x,y alpha:text" entry per run of glyphs, in drawing order; a glyph
-// quad's texture coordinate names its character.
+// One "x,y alpha:text" entry per run of glyphs, in drawing order, " 16px" after the
+// alpha for the large size; a glyph quad's texture coordinate names its character.
 std::vector<std::string> tst_lines(const std::vector<TstPrim>& prims);
 void tst_put(int layer, double x, double y);
 std::string tst_slurp(const std::string& path);
