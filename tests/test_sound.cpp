@@ -18,7 +18,6 @@ TEST(Sound, CuesPlayOnTheirChannelsAndStampTheirTimers)
         EXPECT_EQ(Mix_GetChunk(c.channel), seSrcC[c.chunk]) << "cue " << c.kind;
         EXPECT_EQ(c.kind ? tm.pressStamp : tm.moveStamp, tm.now) << "cue " << c.kind;
     }
-    EXPECT_EQ(Mix_GetChunk(1), seSrcC[7]) << "the pane switch sounds beside the cancel cue";
     // The panel's BGM NUMBER: the music follows each step at once, even one past either end;
     // 1 to 3 play, looping, and 0 and 4 are silence. From a number, with left or right held:
     // the number shown, and whether music plays. Whatever set the volumes, each call holds them in
