@@ -121,8 +121,7 @@ TEST_F(Export, RefusesWhatTheUserMayNotWriteAndReportsEveryFailure)
     std::ofstream(open) << "previous";
     chmod(locked.c_str(), 0444);
     chmod(open.c_str(), 0666);
-    if (geteuid() == 0)
-        ASSERT_EQ(chown(dir.c_str(), nobody, -1), 0);
+    ASSERT_EQ(geteuid() == 0 ? chown(dir.c_str(), nobody, -1) : 0, 0);  // root hands the folder to nobody
     EXPECT_EQ(run(locked, true), failed(locked, EACCES));
     EXPECT_EQ(tst_slurp(locked), "previous") << "refused and left as it was";
     chmod(dir.c_str(), 0555);
