@@ -32,9 +32,8 @@ static bool expFailed;
 // user's own doing and is left to the export's report.
 static void exp_folder_hint(const char* user)
 {
-    const int dirLen = (int)(strlen(dataPassM) - strlen("/model_data.txt"));
     char dir[sizeof dataPassM];
-    snprintf(dir, sizeof dir, "%.*s", dirLen, dataPassM);
+    snprintf(dir, sizeof dir, "%.*s", (int)(strrchr(dataPassM, '/') - dataPassM), dataPassM);
     struct stat st;
     if (lstat(dir, &st) == 0)
         return;
