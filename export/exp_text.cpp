@@ -73,12 +73,6 @@ void GetDataPath()
     exp_folder_hint(user);
 }
 
-static void exp_put(const char* text)
-{
-    if (!expFailed && fputs(text, expOut) < 0)
-        expFailed = true;
-}
-
 __attribute__((format(printf, 1, 2))) static void exp_print(const char* format, ...)
 {
     if (expFailed)
@@ -88,6 +82,11 @@ __attribute__((format(printf, 1, 2))) static void exp_print(const char* format, 
     if (vfprintf(expOut, format, ap) < 0)
         expFailed = true;
     va_end(ap);
+}
+
+static void exp_put(const char* text)
+{
+    exp_print("%s", text);
 }
 
 static void exp_colour(double r, double g, double b, double a)
@@ -156,6 +155,9 @@ static void exp_report(int err)
     fprintf(stderr, "tessaloom: export not written: %s\n", strerror(err));
 }
 
+// glibc's memory stream reports neither a failed write in ferror nor a failed
+// last allocation in fclose: the latter leaves no text, which must not pass
+// for an empty model.
 static bool exp_format(char** text, size_t* size)
 {
     expOut = open_memstream(text, size);
@@ -164,10 +166,9 @@ static bool exp_format(char** text, size_t* size)
     expFailed = false;
     for (int i = 0; i < ED_LAYERS; i++)
         exp_layer(i);
-    if (fclose(expOut) != 0)
-        expFailed = true;
+    const bool closed = fclose(expOut) == 0;
     expOut = nullptr;
-    return !expFailed;
+    return closed && !expFailed && *text;
 }
 
 // The file itself is written, so a link is followed and its mode, owner and

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstring>
 #include <fstream>
+#include <utility>
 
 #include "tests/support/tst.h"
 
@@ -36,12 +37,17 @@ struct Export : testing::Test {
     std::string file = dir + "/model_data.txt";
     void SetUp() override { mkdir(dir.c_str(), 0755); }
     void TearDown() override { EXPECT_EQ(system(("rm -rf " + dir).c_str()), 0); }
+    long failAt = -1;  // the export's allocation that fails, as tstAllocsToFail, and -1 after it
     // Exports to path and returns what it printed, on stdout then stderr.
     std::string run(const std::string& path, bool asNobody = false)
     {
         snprintf(dataPassM, sizeof dataPassM, "%s", path.c_str());
         testing::internal::CaptureStderr();
-        const std::string out = tst_stdout([&] { asNobody ? export_as_nobody() : edit_data(0); });
+        const std::string out = tst_stdout([&] {
+            std::swap(tstAllocsToFail, failAt);
+            asNobody ? export_as_nobody() : edit_data(0);
+            failAt = std::exchange(tstAllocsToFail, -1);
+        });
         return out + testing::internal::GetCapturedStderr();
     }
 };
@@ -139,6 +145,23 @@ TEST_F(Export, RefusesWhatTheUserMayNotWriteAndReportsEveryFailure)
     EXPECT_EQ(report, failed(file, EFBIG)) << "a full disk";
     EXPECT_EQ(run(file), "") << "once the disk has room again";
     EXPECT_TRUE(has_vertex(file));
+}
+
+TEST_F(Export, OutOfMemoryAtAnyStepIsReportedAndLeavesTheFileAsItWas)
+{
+    if (!tstAllocCanFail)
+        GTEST_SKIP() << "no allocation can be made to fail under AddressSanitizer";
+    for (int i = 0; i < ED_MAXVERT; i++)
+        tst_put(5, i % 24, i / 24);  // the memory stream grows several times, and shrinks at the end
+    run(file);
+    const std::string whole = tst_slurp(file);
+    for (long k = 0; failAt < 0; k++) {  // until the export makes fewer than k allocations
+        std::ofstream(file) << "previous";
+        failAt = k;
+        const std::string out = run(file);
+        EXPECT_EQ(tst_slurp(file), out.empty() ? whole : "previous") << "allocation " << k;
+        EXPECT_TRUE(out.empty() || out == failed(file, ENOMEM)) << out;
+    }
 }
 
 TEST_F(Export, DataPathBuiltFromAPlainUserNameThatFitsAndItsFolderMissingTold)

@@ -119,7 +119,9 @@ TEST(Input, PanelButtonsRunCommandsOrHandTheInputToTheCanvas)
     cm.cullFace = 1;
     press(28, 1);  // SCREEN MODE reopens the window full screen, and then as a window again
     EXPECT_EQ(std::make_pair(cm.pane, SDL_GetVideoSurface()->flags & SDL_FULLSCREEN), std::make_pair(1, (Uint32)SDL_FULLSCREEN));
-    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE)) << "the GL state set again";
+    GLdouble projection[16];
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE) && std::fabs(projection[0] * WIW - 1) < 1e-6) << "the GL state set again";
     press(28, 1);
     EXPECT_EQ(SDL_GetVideoSurface()->flags & SDL_FULLSCREEN, 0u);
     tst_put(4, 1, 1);  // RESET ALL brings back the start-up model and settings

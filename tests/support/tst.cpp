@@ -2,6 +2,7 @@
 #include "tests/support/tst.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -151,3 +152,22 @@ std::string tst_stdout(const std::function<void()>& run)
     run();
     return testing::internal::GetCapturedStdout();
 }
+
+// glibc lets a program replace malloc and realloc, and its own functions then call these.
+thread_local long tstAllocsToFail = -1;
+#ifdef __SANITIZE_ADDRESS__
+const bool tstAllocCanFail = false;
+#else
+const bool tstAllocCanFail = true;
+extern "C" void* __libc_malloc(size_t);
+extern "C" void* __libc_realloc(void*, size_t);
+static bool tst_alloc_fails()
+{
+    if (tstAllocsToFail < 0 || tstAllocsToFail-- > 0)
+        return false;
+    errno = ENOMEM;
+    return true;
+}
+extern "C" void* malloc(size_t n) noexcept { return tst_alloc_fails() ? nullptr : __libc_malloc(n); }
+extern "C" void* realloc(void* p, size_t n) noexcept { return tst_alloc_fails() ? nullptr : __libc_realloc(p, n); }
+#endif

@@ -42,3 +42,7 @@ std::vector<std::string> tst_lines(const std::vector<TstPrim>& prims);
 void tst_put(int layer, double x, double y);
 std::string tst_slurp(const std::string& path);
 std::string tst_stdout(const std::function<void()>& run);  // what run printed
+// This thread's malloc or realloc that many from now fails, or none (-1). Not under
+// AddressSanitizer, which keeps its own allocator.
+extern thread_local long tstAllocsToFail;
+extern const bool tstAllocCanFail;
