@@ -16,21 +16,6 @@ TEST(Frame, StartUpGivesEveryRunTheSameDefaults)
     EXPECT_EQ(std::make_tuple(SDL_JoystickEventState(SDL_QUERY), SDL_EventState(SDL_MOUSEMOTION, SDL_QUERY), SDL_EventState(SDL_KEYDOWN, SDL_QUERY), SDL_EventState(SDL_QUIT, SDL_QUERY)), std::make_tuple(SDL_IGNORE, SDL_IGNORE, SDL_ENABLE, SDL_ENABLE));
 }
 
-TEST(Frame, EscapeQAndTheWindowsCloseQuitAtOnceAndOtherKeysDoNot)
-{
-    SDL_Event ev = {};
-    while (SDL_PollEvent(&ev))
-        continue;
-    const std::tuple<Uint8, SDLKey, bool> queued[] = {
-        {SDL_KEYDOWN, SDLK_ESCAPE, true}, {SDL_KEYDOWN, SDLK_q, true}, {SDL_KEYDOWN, SDLK_z, false}, {SDL_QUIT, SDLK_UNKNOWN, true}};
-    for (auto [type, key, quits] : queued) {
-        ev.type = type;
-        ev.key.keysym.sym = key;
-        SDL_PushEvent(&ev);
-        EXPECT_EQ(QuitEvents(), quits) << key;
-    }
-}
-
 TEST(Frame, ShortFramesArePaddedTo50msAndFramesCountedEachSecond)
 {
     // Each frame's wait after its swap, as due from its 50 ms period and as taken. A busy machine

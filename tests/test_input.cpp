@@ -113,6 +113,16 @@ TEST(Input, PanelButtonsRunCommandsOrHandTheInputToTheCanvas)
     };
     EXPECT_EQ(std::make_tuple(press(13, 1), cm.pane, cm.layer), std::make_tuple(PRESS, 1, 2)) << "layer 3's MODE";
     EXPECT_EQ(std::make_tuple(press(2, 1), cm.pane, cm.layer), std::make_tuple(PRESS, 1, 2)) << "any other item";
+    // Escape, q and the window's close end the frame loop too, one queued event a frame.
+    SDL_Event ev = {};
+    while (SDL_PollEvent(&ev))
+        continue;
+    for (auto [type, key, quits] : {std::tuple{SDL_KEYDOWN, SDLK_ESCAPE, true}, {SDL_KEYDOWN, SDLK_q, true}, {SDL_KEYDOWN, SDLK_z, false}, {SDL_QUIT, SDLK_UNKNOWN, true}}) {
+        ev.type = type;
+        ev.key.keysym.sym = key;
+        SDL_PushEvent(&ev);
+        EXPECT_EQ(QuitEvents(), quits) << key;
+    }
     EXPECT_EQ(std::make_tuple(press(30, 1), gm, cm.pane), std::make_tuple(NONE, 100, 0)) << "QUIT";
     EXPECT_TRUE(QuitEvents()) << "QUIT ends the frame loop";
     EXPECT_EQ(std::make_tuple(press(27, 0), cm.pane), std::make_tuple(PRESS, 1)) << "B cancels to the canvas";

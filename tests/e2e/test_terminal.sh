@@ -9,8 +9,7 @@ run() {
     [ "$RC" = "$1" ] || fail "with ${*:2}: status $RC"
 }
 run 0 --help
-grep -q '^Usage: tessaloom ' "$WORK/out" && grep -qF /Users/\$USER/Desktop/model_data.txt "$WORK/out" || fail "no usage"
-grep -q 'Escape or q quits' "$WORK/out" && grep -q -- '--version' "$WORK/out" && [ ! -s "$WORK/err" ] || fail "bad usage"
+grep -q '^Usage: tessaloom ' "$WORK/out" && grep -qF /Users/\$USER/Desktop/model_data.txt "$WORK/out" && grep -q 'Escape or q quits' "$WORK/out" && grep -q -- '--version' "$WORK/out" && [ ! -s "$WORK/err" ] || fail "bad usage"
 mv "$WORK/out" "$WORK/usage"
 run 0 -h
 cmp -s "$WORK/usage" "$WORK/out" || fail "-h is not --help"

@@ -119,8 +119,7 @@ std::vector<std::string> tst_lines(const std::vector<TstPrim>& prims)
             continue;  // the second half of a quad that the GL split
         if (y != py || a != pa || std::fabs(x - pnext) > 0.01) {
             char head[64];
-            const long side = std::lround(right - x);
-            side == 8 ? snprintf(head, sizeof head, "%g,%g %g:", x, y, a) : snprintf(head, sizeof head, "%g,%g %g %ldpx:", x, y, a, side);
+            snprintf(head, sizeof head, "%g,%g %g%s:", x, y, a, std::lround(right - x) == 8 ? "" : (" " + std::to_string(std::lround(right - x)) + "px").c_str());
             out.push_back(head);
         }
         out.back() += (char)(std::lround(t * 16) * 16 + std::lround(s * 16));
