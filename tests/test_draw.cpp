@@ -56,6 +56,8 @@ TEST(Draw, TextInBothSizesIsCutAt255AndNamesEveryByte)
         fontB(0, 1, 0, 30, "%s", std::string(300, 'x').c_str());
     });
     EXPECT_EQ(tst_lines(text), (std::vector<std::string>{"10,20 0.5:A7z\xC1", "0,30 1:" + std::string(255, 'x')}));
+    // The loaders' screen: the stages done, 6 pixels apart, then what is loading.
+    EXPECT_EQ(tst_lines(tst_feedback([] { load_progress(2, "SOUND %d", 3); })), (std::vector<std::string>{"-42,-42 0.5:FONTS CHECK OK", "-42,-36 0.5:IMAGE CHECK OK", "-42,-30 0.5:SOUND 3"}));
     // Any size above 0 is the large one: 16-pixel squares 12 apart.
     EXPECT_EQ(tst_lines(tst_feedback([] { fontA(9, 0.25, -4, 0, "ab"); })), (std::vector<std::string>{"-4,0 0.25 16px:ab"}));
 }

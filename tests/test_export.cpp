@@ -64,8 +64,7 @@ static std::string failed(const std::string& path, int why)
 static void golden_model()
 {
     const double own[2][4] = {{1, 0.5, 0, 1}, {0.333, 0.666, 0.996, 0.004}};
-    cm.sizeX = 12;
-    cm.sizeY = 9;
+    std::tie(cm.sizeX, cm.sizeY) = std::tuple(12, 9);
     ed[0].view = 1;
     ed[0].drawType = 4;
     ed[0].colorSel = -2;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 struct TstWindow : testing::Environment {
     void SetUp() override
@@ -123,10 +124,7 @@ std::vector<std::string> tst_lines(const std::vector<TstPrim>& prims)
             out.push_back(head);
         }
         out.back() += (char)(std::lround(t * 16) * 16 + std::lround(s * 16));
-        px = x;
-        py = y;
-        pa = a;
-        pnext = x + 0.75 * (right - x);
+        std::tie(px, py, pa, pnext) = std::tuple(x, y, a, x + 0.75 * (right - x));
     }
     return out;
 }
