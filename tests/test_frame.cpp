@@ -4,9 +4,7 @@
 
 TEST(Frame, StartUpGivesEveryRunTheSameDefaults)
 {
-    cm.scale = 50;
-    tm.timeH = 5;
-    ed[0].count = 3;
+    std::tie(cm.scale, tm.timeH, ed[0].count) = std::tuple(50, 5u, 3);
     setenv("SDL_AUDIODRIVER", "nosuch", 1);  // and no audio device: a silent editor that says why
     const std::string out = tst_stdout(start);
     EXPECT_EQ(out.rfind("SDL_MIXER:", 0), 0u) << out;

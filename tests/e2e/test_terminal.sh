@@ -1,7 +1,8 @@
 # The program started from a terminal with no display: -h, --help and
 # --version answered, any other argument named in GNU's words; and without a
-# usable display one plain line and status 1, on a pseudo-terminal, where a
-# text-mode video driver would take the terminal over.
+# usable display, or with a video driver named that SDL lacks, one plain line
+# and status 1, on a pseudo-terminal, where a text-mode video driver would take
+# the terminal over.
 source "$(dirname "$0")/e2e_lib.sh"
 # run STATUS ARGS...: ends with STATUS without a display; stdout in out, stderr in err
 run() {
@@ -23,6 +24,7 @@ bad() {
 bad --bogus "unrecognized option '--bogus'"
 bad "-hx" "invalid option -- 'x'"
 bad "--help --version" "extra option '--version'"
+bad "foo" "extra operand 'foo'"
 
 # alone ENV...: the program on a pseudo-terminal with ENV; what the terminal showed in out
 alone() {
@@ -33,6 +35,8 @@ alone -u DISPLAY -u WAYLAND_DISPLAY
 [ "$RC" = 1 ] && [ "$(cat "$WORK/out")" = $'tessaloom: no display: DISPLAY is not set\r' ] || fail "without DISPLAY: status $RC"
 alone -u DISPLAY WAYLAND_DISPLAY=wayland-0
 [ "$RC" = 1 ] && grep -qx 'tessaloom: no display: DISPLAY is not set; under Wayland, set SDL_VIDEODRIVER .* or start it from an X session.' "$WORK/out" || fail "on Wayland: status $RC"
+alone SDL_VIDEODRIVER=nosuch
+[ "$RC" = 1 ] && grep -q '^tessaloom: cannot start SDL: .' "$WORK/out" || fail "a driver named and missing: status $RC"
 n=90 && while [ -e "/tmp/.X11-unix/X$n" ]; do n=$(( n + 1 )); done
 alone DISPLAY=:$n
 [ "$RC" = 1 ] && [[ "$(cat "$WORK/out")" == "tessaloom: no display: cannot open display \":$n\": "?*$'\r' ]] || fail ":$n: $RC"
