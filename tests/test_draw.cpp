@@ -251,14 +251,14 @@ TEST(Draw, CursorLabelAndColourReadOuts)
         {1, 0, 1, 0, -1, 0, "-20 0.5:No.1 MOVE|-14 0.5:X:2,Y:-1|-20 0.75:No.1 MOVE|"},
         {1, 1, 0, -1, -1, 0, "-20 0.5:ALL COLOR ?|-20 0.75:ALL COLOR ?|"},
         {1, 1, 0, -1, -2, 1, "-20 0.75:ALL COLOR ?|-14 0.5: R:0.00|-8 0.5: G:1.00|-2 0.5: B:1.00|4 0.5: A:0.30|-8 0.75: G:1.00|"},
-        {1, 1, 1, 0, 0, 0, "-20 0.75:No.1 VERTEX COLOR|-14 0.5: R:0.25|-8 0.5: G:1.00|-2 0.5: B:1.00|4 0.5: A:0.30|-14 0.75: R:0.25|"},
+        {1, 1, 1, 0, 0, 0, "-20 0.75:No.1 VERTEX COLOR|-14 0.5: R:0.25|-8 0.5: G:1.00|-2 0.5: B:0.50|4 0.5: A:0.30|-14 0.75: R:0.25|"},
         {1, 1, 1, 300, 0, 0, "-20 0.75:No.1 VERTEX COLOR|"},
         {0, 1, 1, -1, 0, 0, "-20 0.5:No.1 VERTEX COLOR ?|"},
     };
     cm.curX = 2;
     cm.curY = -1;
     tst_put(0, 2, -1);
-    ed[0].vr[0] = 0.25;
+    std::tie(ed[0].vr[0], ed[0].vb[0]) = std::tuple(0.25, 0.5);
     for (auto& c : table) {
         cm.pane = c.pane;
         cm.designMode = c.mode;
