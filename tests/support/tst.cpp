@@ -94,17 +94,17 @@ std::vector<TstPrim> tst_feedback(const std::function<void()>& draw)
     return out;
 }
 
-// A textured square of text.
+// Text: a polygon whose texture coordinates vary (a glyph's square, or half of it).
 static bool tst_glyph(const TstPrim& p)
 {
     auto [lo, hi] = std::minmax_element(p.v.begin(), p.v.end(), [](auto& a, auto& b) { return a.s < b.s; });
-    return p.kind == GL_POLYGON_TOKEN && std::fabs(hi->s - lo->s - 0.0625) < 0.001;
+    return p.kind == GL_POLYGON_TOKEN && hi->s != lo->s;
 }
 
 std::vector<std::string> tst_lines(const std::vector<TstPrim>& prims)
 {
     std::vector<std::string> out;
-    double px = 1e9, py = 1e9, pa = -1, pnext = 1e9;
+    double px = 1e9, py = 1e9, ps = -1, pt = -1, pa = -1, pnext = 1e9;
     for (const TstPrim& p : prims) {
         if (!tst_glyph(p))
             continue;
@@ -116,7 +116,7 @@ std::vector<std::string> tst_lines(const std::vector<TstPrim>& prims)
             t = std::min(t, v.t);
             right = std::max(right, v.x);
         }
-        if (x == px && y == py)
+        if (x == px && y == py && s == ps && t == pt)
             continue;  // the second half of a quad that the GL split
         if (y != py || a != pa || std::fabs(x - pnext) > 0.01) {
             char head[64];
@@ -124,7 +124,7 @@ std::vector<std::string> tst_lines(const std::vector<TstPrim>& prims)
             out.push_back(head);
         }
         out.back() += (char)(std::lround(t * 16) * 16 + std::lround(s * 16));
-        std::tie(px, py, pa, pnext) = std::tuple(x, y, a, x + 0.75 * (right - x));
+        std::tie(px, py, ps, pt, pa, pnext) = std::tuple(x, y, s, t, a, x + 0.75 * (right - x));
     }
     return out;
 }
