@@ -104,7 +104,7 @@ static bool tst_glyph(const TstPrim& p)
 std::vector<std::string> tst_lines(const std::vector<TstPrim>& prims)
 {
     std::vector<std::string> out;
-    double px = 1e9, py = 1e9, ps = -1, pt = -1, pa = -1, pnext = 1e9;
+    double px = 1e9, py = 1e9, ps = -1, pt = -1, pa = -1, pnext = 1e9, pside = 0;
     for (const TstPrim& p : prims) {
         if (!tst_glyph(p))
             continue;
@@ -118,13 +118,13 @@ std::vector<std::string> tst_lines(const std::vector<TstPrim>& prims)
         }
         if (x == px && y == py && s == ps && t == pt)
             continue;  // the second half of a quad that the GL split
-        if (y != py || a != pa || std::fabs(x - pnext) > 0.01) {
+        if (y != py || a != pa || std::fabs(x - pnext) > 0.01 || right - x != pside) {
             char head[64];
             snprintf(head, sizeof head, "%g,%g %g%s:", x, y, a, std::lround(right - x) == 8 ? "" : (" " + std::to_string(std::lround(right - x)) + "px").c_str());
             out.push_back(head);
         }
         out.back() += (char)(std::lround(t * 16) * 16 + std::lround(s * 16));
-        std::tie(px, py, ps, pt, pa, pnext) = std::tuple(x, y, s, t, a, x + 0.75 * (right - x));
+        std::tie(px, py, ps, pt, pa, pnext, pside) = std::tuple(x, y, s, t, a, x + 0.75 * (right - x), right - x);
     }
     return out;
 }

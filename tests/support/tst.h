@@ -36,7 +36,7 @@ struct TstItem { int *field, step, lo, hi, bar, section; };
 extern const TstItem tstItems[31];
 
 std::vector<TstPrim> tst_feedback(const std::function<void()>& draw);
-// One "x,y alpha:text" entry per run of glyphs, in drawing order, " 16px" after the
+// One "x,y alpha:text" entry per run of glyphs of one size, in drawing order, " 16px" after the
 // alpha for the large size; a glyph quad's texture coordinate names its character.
 std::vector<std::string> tst_lines(const std::vector<TstPrim>& prims);
 void tst_put(int layer, double x, double y);
