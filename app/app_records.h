@@ -10,7 +10,17 @@
 
 constexpr int WIH = 300, WIW = 400;  // half window height and width
 enum { ED_LAYERS = 6, ED_MAXVERT = 256, ED_SLOTS = ED_MAXVERT + 1, ED_TYPES = 10 };
-enum { VIEW_MODES = 3, BG_COLORS = 9 };  // what a layer's view and the background colour choose from
+enum { BG_COLORS = 9 };  // what the background colour chooses from
+// The states the records hold, under the values they have always had.
+enum { GM_SELECT = 0, GM_EDITOR = 1, GM_QUIT = 100 };     // gm: joystick selection, editor, quit requested
+enum { PANE_PANEL = 0, PANE_CANVAS = 1 };                 // cm.pane: what has the input
+enum { DESIGN_DRAW = 0, DESIGN_COLOR = 1 };               // cm.designMode
+enum { VIEW_OFF, VIEW_WIRE, VIEW_FILL, VIEW_MODES };      // a layer's view
+// A layer's colorSel: its own colour, that colour being edited, or a colour
+// per vertex (any value from COLOR_PER_VERTEX up).
+enum { COLOR_LAYER_EDIT = -2, COLOR_LAYER = -1, COLOR_PER_VERTEX = 0 };
+// The model area's half size and the cursor's step, as the panel bounds them.
+enum { ED_SIZE_MIN = 2, ED_SIZE_MAX = 400, ED_MOVE_MAX = 100 };
 enum { JOY_SLOTS = 16, SE_COUNT = 9, BGM_COUNT = 3 };
 enum { PATH_SIZE = 512 };
 

@@ -10,10 +10,10 @@
 
 constexpr PanelItemDef panelItems[] = {
     {ITEM_SCALE, &cm.scale, 50, 50, 3000},
-    {ITEM_SIZE_X, &cm.sizeX, 2, 2, 400},
-    {ITEM_SIZE_Y, &cm.sizeY, 2, 2, 400},
+    {ITEM_SIZE_X, &cm.sizeX, 2, ED_SIZE_MIN, ED_SIZE_MAX},
+    {ITEM_SIZE_Y, &cm.sizeY, 2, ED_SIZE_MIN, ED_SIZE_MAX},
     {ITEM_GRID_SPAN, &cm.gridSpan, 1, 0, 100},
-    {ITEM_CURSOR_MOVE, &cm.cursorMove, 1, 1, 100},
+    {ITEM_CURSOR_MOVE, &cm.cursorMove, 1, 1, ED_MOVE_MAX},
     {ITEM_ANTIALIAS, &cm.antiAlias, 1, 0, 1},
     {ITEM_LAYER, &cm.layer, 1, 0, ED_LAYERS - 1},
     {ITEM_DESIGN_MODE, &cm.designMode, 1, 0, 1},

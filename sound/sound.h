@@ -4,6 +4,9 @@
 
 #include "app/app_records.h"
 
+// The four cues by what each means (SE's kind).
+enum { CUE_STEP, CUE_CONFIRM, CUE_CANCEL, CUE_PANE };
+
 void load_Sound();
 void end_Sound();
 void BGM(int number, int loops);
