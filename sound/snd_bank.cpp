@@ -20,18 +20,18 @@ static char sndWhy[BGM_COUNT + SE_COUNT][160];
 
 static void snd_keep_reason(int slot)
 {
-    snprintf(sndWhy[slot], sizeof sndWhy[slot], "%s", sndOpen ? SDL_GetError() : "audio device not open");
+    snprintf(sndWhy[slot], sizeof sndWhy[slot], "%s", SDL_GetError());
 }
 
 static void snd_load_bank()
 {
     for (int i = 0; i < BGM_COUNT; i++) {
-        BGMsrc[i] = sndOpen ? Mix_LoadMUS(res_path(RES_MUSIC[i]).c_str()) : nullptr;
+        BGMsrc[i] = Mix_LoadMUS(res_path(RES_MUSIC[i]).c_str());
         if (!BGMsrc[i])
             snd_keep_reason(i);
     }
     for (int i = 0; i < SE_COUNT; i++) {
-        SDL_RWops* rw = sndOpen ? SDL_RWFromFile(res_path(RES_EFFECTS[i]).c_str(), "rb") : nullptr;
+        SDL_RWops* rw = SDL_RWFromFile(res_path(RES_EFFECTS[i]).c_str(), "rb");
         seSrcC[i] = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
         if (!seSrcC[i])
             snd_keep_reason(BGM_COUNT + i);
@@ -47,6 +47,17 @@ static void snd_report_failures()
         if (!seSrcC[i])
             printf("SE_C[%d] : %s\n", i, sndWhy[BGM_COUNT + i]);
     fflush(stdout);
+}
+
+// The mixer's reason, then one line for the user: the files are not named,
+// since without a device none of them would play anyway.
+static void snd_report_silence()
+{
+    // SDL leaves no text when start-up found no usable audio driver.
+    const char* why = SDL_GetError();
+    printf("SDL_MIXER:%s\n", *why ? why : "no audio device");
+    fflush(stdout);
+    fputs("tessaloom: no audio device, so the editor runs silent\n", stderr);
 }
 
 // Touches every sound once, quietly, so the first real cue starts without delay.
@@ -70,16 +81,13 @@ static void snd_warm_up()
 void load_Sound()
 {
     sndOpen = Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 256) == 0;
-    if (!sndOpen) {
-        // SDL leaves no text when start-up found no usable audio driver.
-        const char* why = SDL_GetError();
-        printf("SDL_MIXER:%s\n", *why ? why : "no audio device");
-        fflush(stdout);
-    }
-    snd_load_bank();
-    if (sndOpen)
+    if (sndOpen) {
+        snd_load_bank();
         Mix_AllocateChannels(3);
-    snd_report_failures();
+        snd_report_failures();
+    } else {
+        snd_report_silence();
+    }
     load_progress(3, "SOUND CHECK");
     snd_warm_up();
     snd.bgmVolume = 120;

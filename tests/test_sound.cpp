@@ -1,6 +1,6 @@
 // Sound: the bank loaded on a real (dummy) mixer, each cue on its channel with
-// its stamp, and the music and volumes the panel sets. A missing device and broken files are the end-to-end tests'
-// (tests/e2e/test_surroundings.sh).
+// its stamp, and the music and volumes the panel sets. A missing device is the start-up test's
+// (test_frame.cpp), broken files the end-to-end tests' (tests/e2e/test_surroundings.sh).
 #include "tests/support/tst.h"
 
 TEST(Sound, CuesPlayOnTheirChannelsAndStampTheirTimers)
