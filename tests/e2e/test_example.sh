@@ -20,11 +20,20 @@ move() {
     done
     fail "the cursor did not reach $1,$2"
 }
-# The cursor's cross goes while a vertex is picked up and is back once it is put down.
-pick() { hold z '[ "$(shot | cut -d" " -f1)" = - ]' || fail "nothing picked at $1,$2"; }
-drop() { hold z "[ \"\$(shot | cut -d' ' -f1,2)\" = '$1 $2' ]" || fail "nothing put down at $1,$2"; }
-# put X Y: a vertex appended there; held z appends it, then past the press gate picks it up
-put() { move "$1" "$2" && pick "$1" "$2" && drop "$1" "$2"; }
+# press CODE: z tapped until CODE comes true; again only after a tap went unseen
+# (one tap is one press at most, and z toggles)
+press() { for _ in 1 2 3 4 5; do tap z; ! within 10 "$1" || return 0; done; fail "z did not bring $1"; }
+# put X Y: a vertex appended there, shown by the fill of its marker 4 pixels
+# right of the cursor's centre, clear of the cursor's marks
+put() {
+    move "$1" "$2"
+    local at=$((464 + 18 * $1)),$((301 + 18 * $2))
+    press "[ \"\$(px $at)\" != $(px "$at") ]"
+}
+# pick X Y, drop X Y: in COLOR mode, the vertex there picked (the cursor's
+# cross goes) or put down (it is back)
+pick() { press '[ "$(shot | cut -d" " -f1)" = - ]'; }
+drop() { press "[ \"\$(shot | cut -d' ' -f1,2)\" = '$1 $2' ]"; }
 # panel, canvas: space until that pane has the input (the bar lights, the cross shows)
 panel() { for _ in 1 2 3 4 5; do tap space; ! within 10 '[ "$(shot | cut -d" " -f3)" != - ]' || return 0; done; fail "no panel"; }
 canvas() { for _ in 1 2 3 4 5; do tap space; ! within 10 '[ "$(shot | cut -d" " -f1)" != - ]' || return 0; done; fail "no canvas"; }
