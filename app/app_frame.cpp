@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "export/export.h"
 #include "gfx/gfx.h"
@@ -95,11 +96,22 @@ void start()
     load_Sound();
     load_input();
     init_editer();
+    init_model();
     gm = 0;
     Uint32 t = SDL_GetTicks();
     tm.timeF = tm.timeS = tm.timeM = tm.timeH = 0;
     tm.framePeriod = FRAME_MS;
     tm.frameEnd = t;
+}
+
+// The window names the model file, as desktop editors do.
+static void app_caption()
+{
+    char title[PATH_SIZE];
+    const char* name = expFile ? strrchr(expFile, '/') : nullptr;
+    name = name ? name + 1 : expFile;
+    snprintf(title, sizeof title, "%s%sTessaloom", name ? name : "", name ? " - " : "");
+    SDL_WM_SetCaption(title, "Tessaloom");
 }
 
 static SDL_Surface* app_video_mode(bool full)
@@ -153,7 +165,7 @@ void init_win(int* toggle)
     }
     if (!s)
         app_fatal("cannot open the 800x600 OpenGL window");
-    SDL_WM_SetCaption("Tessaloom", "Tessaloom");
+    app_caption();
     app_gl_state();
     load_Fonts();
     load_ImgSet();

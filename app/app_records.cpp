@@ -48,26 +48,30 @@ void init_common()
     snd.bgm = 0;
 }
 
+void init_layer(EdLayer& l)
+{
+    l.view = VIEW_FILL;
+    l.colorSel = COLOR_LAYER;
+    l.count = 0;
+    l.r = 0.0;
+    l.g = 1.0;
+    l.b = 1.0;
+    l.a = 0.3;
+    l.drawType = 6;
+    for (int j = 0; j < ED_SLOTS; j++) {
+        l.vr[j] = 0.0;
+        l.vg[j] = 1.0;
+        l.vb[j] = 1.0;
+        l.va[j] = 0.3;
+        l.vx[j] = 0.0;
+        l.vy[j] = 0.0;
+    }
+}
+
 void init_editer()
 {
-    for (EdLayer& l : ed) {
-        l.view = 2;
-        l.colorSel = -1;
-        l.count = 0;
-        l.r = 0.0;
-        l.g = 1.0;
-        l.b = 1.0;
-        l.a = 0.3;
-        l.drawType = 6;
-        for (int j = 0; j < ED_SLOTS; j++) {
-            l.vr[j] = 0.0;
-            l.vg[j] = 1.0;
-            l.vb[j] = 1.0;
-            l.va[j] = 0.3;
-            l.vx[j] = 0.0;
-            l.vy[j] = 0.0;
-        }
-    }
+    for (EdLayer& l : ed)
+        init_layer(l);
     edit_mode_setter();
 }
 

@@ -105,6 +105,7 @@ constexpr bool tbl_in_order(const Row (&rows)[n])
 
 void init_common();
 void init_editer();
+void init_layer(EdLayer& l);  // a layer as a fresh start leaves it
 void edit_mode_setter();
 // The four channels of the current layer's vertex k, or of the layer's own colour for k = -1.
 void edit_channels(double* ch[4], int k);
