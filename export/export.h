@@ -34,7 +34,7 @@ extern ExpModel expModel;
 // expected there.
 struct ExpFault {
     int line;
-    char what[256];
+    char what[320];
 };
 bool exp_parse(const char* text, size_t size, ExpFault* fault);
 // The model read puts its layers and size in place of the empty model.

@@ -110,7 +110,7 @@ TEST(Model, AnythingButAnExportIsRefusedWithItsLine)
     const std::string own = "a vertex and its colour, \"\\t\\tglColor4f(r, g, b, a);\\t\\tglVertex2f(x.f, y.f);\" in hundredths and whole numbers, or \"\\t\\tglEnd();\"";
     const std::string order = "expected a layer from 5 to 6: layers come in order, each at most once";
     const std::pair<std::string, std::string> bad[] = {
-        {golden.substr(0, golden.size() - 1), "56: expected \"\" (the file ends here)"},
+        {golden.substr(0, golden.size() - 3), "55: expected \"\" (the file ends here)"},
         {golden.substr(0, golden.find("\t\tglEnd")), "11: expected " + vertex + " (the file ends here)"},
         {replaced(golden, "\t\t5.f,5.f,", "\t\t5.f,6.f,"), "24: expected \"\\t\\t5.f,5.f,\""},
         {replaced(golden, "0,3);", "0,4);"), "29: expected \"\\tglDrawArrays(GL_TRIANGLES,0,3);\""},
@@ -122,7 +122,9 @@ TEST(Model, AnythingButAnExportIsRefusedWithItsLine)
         {replaced(golden, "(5.f, 5.f)", "(05.f, 5.f)"), "9: expected " + vertex},
         {replaced(golden, "(5.f, 5.f)", "(5.f, 5000000.f)"), "9: expected " + vertex},
         {replaced(golden, "(5.f, 5.f)", "(5.f, -501.f)"), "9: expected positions from -500 to 500"},
-        {replaced(golden, "(12.f, -9.f)", "(12.f, 501.f)"), "37: expected positions from -500 to 500"},
+        {replaced(golden, "(12.f, -9.f)", "(501.f, -9.f)"), "37: expected positions from -500 to 500"},
+        {replaced(golden, "0.30f);", "0,30f);"), "7: expected " + own},
+        {replaced(golden, "glEnd();\n\n", "glEnd();\n \n"), "12: expected \"\""},
         {replaced(golden, "GL_TRIANGLES);", "GL_TRIANGLE);"), "6: expected \"\\tglBegin(GL_...);\" with one of the ten primitives, GL_POINTS to GL_POLYGON"},
         {replaced(golden, "glBegin ~", "glBegin -"), "4: expected \"\\tDROW TYPE : ***glBegin ~ glEnd***\""},
         {golden + as_layer(four, '7'), "57: " + order},
