@@ -15,7 +15,7 @@ cd "$(dirname "$(readlink -f "$0")")"
 # What building and running need, then what only the tests need.
 RUN_PACKAGES=(cmake g++ make pkg-config libsdl1.2-dev libsdl-mixer1.2-dev libgl1-mesa-dev libgl1-mesa-dri)
 TEST_PACKAGES=(libgtest-dev xvfb xdotool x11-utils x11-apps valgrind python3 dpkg-dev libsdl2-2.0-0
-    lintian appstream desktop-file-utils)
+    lintian appstream desktop-file-utils clang libclang-rt-14-dev)
 
 # Run as root through sudo, it would leave root-owned files in the clone and
 # make root's export folder: refused (a clone of root's own is root's to run).
@@ -176,7 +176,13 @@ test)
     else
         dev_verdict "sdl12-compat (build)" 0 1 0 "sdl12-compat not in use"
     fi
-    # Frame, start-up, export and memory figures (printed, not judged), on
+    # The model-file reader fuzzed for a fixed number of inputs (clang's libFuzzer).
+    if dev_build build-fuzz -DTESS_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -- fuzz_model; then
+        dev_ctest "fuzzer (build-fuzz)" build-fuzz -L fuzz
+    else
+        dev_verdict "fuzzer (build-fuzz)" 0 1 0 "did not build"
+    fi
+    # Frame, start-up, export, open and memory figures (printed, not judged), on
     # shorter scenarios than a full run's; it fails only when it cannot run.
     if TESS_BENCH_SECONDS=${TESS_BENCH_SECONDS:-4} bash bench/bench_run.sh build; then
         dev_verdict "benchmark" 1 0 0

@@ -46,15 +46,13 @@ static void exp_folder_hint(const char* user)
     fputc('\n', stderr);
 }
 
-// A write past the file-size limit then fails and is reported, rather than
-// ending the editor. With a model file the path is that file's. A name that is
+// With a model file the path is that file's. A name that is
 // empty, holds a '/' or is "." or ".." would point into another folder, and a
 // cut one at someone else's file: such a path is not built at all, "/Users/"
 // stays, names a directory, and every export then fails and is reported, as
 // without USER.
 void GetDataPath()
 {
-    signal(SIGXFSZ, SIG_IGN);
     if (expFile)
         return;
     const char* user = getenv("USER");
@@ -179,6 +177,7 @@ static void exp_restore(int fd, const char* old, size_t kept, size_t done, off_t
 // same puts back the bytes it covered, kept for that, and the old length.
 bool exp_write(const char* text, size_t size)
 {
+    signal(SIGXFSZ, SIG_IGN);  // past the file-size limit a write fails, rather than end the editor
     const int fd = open(dataPassM, O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;

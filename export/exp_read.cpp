@@ -164,14 +164,9 @@ static bool rd_vertex(EdLayer& l)
     return !own || rd_colour(c, l.vr[j], l.vg[j], l.vb[j], l.va[j]);
 }
 
-// The glBegin block: the type, the layer's colour or its vertices' own, and
-// the vertices.
-static bool rd_immediate(EdLayer& l)
+// The glBegin line, the layer's colour or its vertices' own, and the vertices.
+static bool rd_begin(EdLayer& l)
 {
-    exp_line(EXP_IMMEDIATE);
-    exp_line(EXP_RULE);
-    if (!expLinesOk)
-        return false;
     rd_next();
     l.drawType = rd_type();
     if (l.drawType < 0)
@@ -197,11 +192,14 @@ static bool rd_layer(int i)
 {
     EdLayer& l = expModel.layer[i];
     init_layer(l);
-    if (!rd_immediate(l))
+    exp_line(EXP_IMMEDIATE);
+    exp_line(EXP_RULE);
+    if (!expLinesOk || !rd_begin(l))
         return false;
     exp_arrays(l, i + 1);
     return expLinesOk;
 }
+
 
 // The size line, if the text has one, and the blank line after it.
 static bool rd_size()
