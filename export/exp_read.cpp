@@ -120,7 +120,7 @@ static bool rd_scan(const char* format, long* num)
         if (!rd_number(p, hundredths, *num++))
             return false;
     }
-    return p == rdText + rdLen;
+    return (size_t)(p - rdText) == rdLen;
 }
 
 static int rd_type()
