@@ -9,6 +9,7 @@ constexpr int FRAME_MS = 50;  // the fixed frame period: 20 frames a second
 int SDL_main();
 void start();
 void init_win(int* toggle);
+void app_caption();  // the window title, after the model's state
 bool QuitEvents();
 void frameLate();
 void alp_set();

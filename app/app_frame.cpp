@@ -72,6 +72,7 @@ int SDL_main()
             inp_selecter();
         else if (gm == 1)
             editerSet();
+        app_caption();
         frameLate();
     }
     EndSet();
@@ -104,14 +105,25 @@ void start()
     tm.frameEnd = t;
 }
 
-// The window names the model file, as desktop editors do.
-static void app_caption()
+// The window's title tells the state of the model, as desktop editors do: the
+// model file's name, a * while the model differs from what was last opened or
+// written, and why the last export failed until one succeeds. Set only when
+// it changes, and anew with every window. Before start-up has put the model in
+// place (expSaved still 0) there is nothing to differ from.
+static char appCaption[PATH_SIZE + 160];
+void app_caption()
 {
-    char title[PATH_SIZE];
+    char title[sizeof appCaption];
     const char* name = expFile ? strrchr(expFile, '/') : nullptr;
     name = name ? name + 1 : expFile;
-    snprintf(title, sizeof title, "%s%sTessaloom", name ? name : "", name ? " - " : "");
-    SDL_WM_SetCaption(title, "Tessaloom");
+    const bool edited = expSaved != 0 && exp_fingerprint() != expSaved;
+    snprintf(title, sizeof title, "%s%s%s%s%s%sTessaloom", edited ? "*" : "",
+             name ? name : "", name ? " - " : "", expFailure[0] ? "export failed: " : "", expFailure,
+             expFailure[0] ? " - " : "");
+    if (strcmp(title, appCaption) == 0)
+        return;
+    snprintf(appCaption, sizeof appCaption, "%s", title);
+    SDL_WM_SetCaption(appCaption, "Tessaloom");
 }
 
 static SDL_Surface* app_video_mode(bool full)
@@ -165,6 +177,7 @@ void init_win(int* toggle)
     }
     if (!s)
         app_fatal("cannot open the 800x600 OpenGL window");
+    appCaption[0] = 0;
     app_caption();
     app_gl_state();
     load_Fonts();

@@ -264,4 +264,5 @@ void init_model()
         cm.sizeY = expModel.sizeY;
     }
     edit_mode_setter();
+    expSaved = exp_fingerprint();
 }

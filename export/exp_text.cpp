@@ -1,6 +1,7 @@
 // Text export: the OpenGL source of every visible, non-empty layer of the
 // model, formatted line by line in memory and then written to the file.
 #include <cerrno>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,8 @@ const char* const expPrimNames[ED_TYPES] = {
 };
 ExpSink expSink;
 bool expLinesOk;
+unsigned long long expSaved;
+char expFailure[128];
 
 // The memory stream the text is formatted into.
 static FILE* expOut;
@@ -77,10 +80,15 @@ void exp_arrays(const EdLayer& l, int num)
     exp_line("%s", "");
 }
 
+static bool exp_written(const EdLayer& l)
+{
+    return l.view != VIEW_OFF && l.count > 0;
+}
+
 static void exp_layer(int i)
 {
     const EdLayer& l = ed[i];
-    if (l.view == VIEW_OFF || l.count == 0)
+    if (!exp_written(l))
         return;
     if (i == 0) {
         exp_line(EXP_SIZE, cm.sizeX * 2, cm.sizeY * 2);
@@ -109,6 +117,38 @@ bool exp_format(char** text, size_t* size)
     return closed && expLinesOk && *text;
 }
 
+// Every number the text holds, as it prints them (colours in hundredths),
+// hashed (FNV-1a), so two models of the same text share it and a change to the
+// text all but surely changes it. Cheap enough for every frame.
+unsigned long long exp_fingerprint()
+{
+    unsigned long long h = 14695981039346656037ull;
+    auto mix = [&h](double v) { h = (h ^ (unsigned long long)std::llround(v)) * 1099511628211ull; };
+    auto colour = [&mix](double r, double g, double b, double a) {
+        for (double c : {r, g, b, a})
+            mix(c * 100);
+    };
+    for (int i = 0; i < ED_LAYERS; i++) {
+        const EdLayer& l = ed[i];
+        const bool own = l.colorSel >= COLOR_PER_VERTEX;
+        if (!exp_written(l)) {
+            mix(-1);
+            continue;
+        }
+        for (double v : {(double)l.count, (double)l.drawType, (double)own, i == 0 ? cm.sizeX : 0.0, i == 0 ? cm.sizeY : 0.0})
+            mix(v);
+        if (!own)
+            colour(l.r, l.g, l.b, l.a);
+        for (int j = 0; j < l.count; j++) {
+            mix(l.vx[j]);
+            mix(l.vy[j]);
+            if (own)
+                colour(l.vr[j], l.vg[j], l.vb[j], l.va[j]);
+        }
+    }
+    return h;
+}
+
 // Flushed at once: with output to a file or pipe the report would otherwise
 // wait for the editor to end, and be lost if it never ends cleanly.
 static void exp_report(int err)
@@ -129,6 +169,9 @@ void edit_data(int mode)
     const bool ok = exp_format(&text, &size) && exp_write(text, size);
     const int err = errno;
     free(text);
-    if (!ok)
+    snprintf(expFailure, sizeof expFailure, "%s", ok ? "" : strerror(err));
+    if (ok)
+        expSaved = exp_fingerprint();
+    else
         exp_report(err);
 }

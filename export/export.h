@@ -10,6 +10,12 @@
 void GetDataPath();
 void edit_data(int mode);
 
+// The model's state beside its file: the fingerprint of the text last opened
+// or written, and why the last export failed ("" once one succeeds).
+unsigned long long exp_fingerprint();
+extern unsigned long long expSaved;
+extern char expFailure[128];
+
 // The model file as the user named it, or null: the export then writes the
 // desktop path.
 extern const char* expFile;
@@ -37,5 +43,6 @@ struct ExpFault {
     char what[320];
 };
 bool exp_parse(const char* text, size_t size, ExpFault* fault);
-// The model read puts its layers and size in place of the empty model.
+// The model read puts its layers and size in place of the empty model, and
+// is what the file holds.
 void init_model();

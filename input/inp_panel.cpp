@@ -124,9 +124,9 @@ void inp_mode0_cur()
 static void inp_item_confirm(int item)
 {
     switch (item) {
-    case ITEM_EXPORT:
-        SE(1);
+    case ITEM_EXPORT:  // the cue tells whether the text was written
         edit_data(0);
+        SE(expFailure[0] ? CUE_CANCEL : CUE_CONFIRM);
         break;
     case ITEM_SCREEN:
         init_win(&cm.winToggle);  // hands the input to the canvas itself
