@@ -19,9 +19,14 @@ enum { VIEW_OFF, VIEW_WIRE, VIEW_FILL, VIEW_MODES };      // a layer's view
 // A layer's colorSel: its own colour, that colour being edited, or a colour
 // per vertex (any value from COLOR_PER_VERTEX up).
 enum { COLOR_LAYER_EDIT = -2, COLOR_LAYER = -1, COLOR_PER_VERTEX = 0 };
+constexpr int VERTEX_NONE = -1;                           // cm.selVertex and the hit test: no vertex
+enum { PULSE_UP, PULSE_DOWN };                            // ALP.titleDir: where the title's alpha goes
 // The model area's half size and the cursor's step, as the panel bounds them.
 enum { ED_SIZE_MIN = 2, ED_SIZE_MAX = 400, ED_MOVE_MAX = 100 };
 enum { JOY_SLOTS = 16, SE_COUNT = 9, BGM_COUNT = 3 };
+// snd.bgm: the music number, BGM_FIRST to BGM_LAST playing; BGM_OFF and any
+// other number are silence.
+enum { BGM_OFF = 0, BGM_FIRST = 1, BGM_LAST = BGM_COUNT };
 enum { PATH_SIZE = 512 };
 
 // The screen layout in window coordinates; every placement of the panel, its
@@ -39,8 +44,8 @@ constexpr int LAY_CANVAS_L = -258, LAY_CANVAS_T = 42 - WIH, LAY_CANVAS_R = 390, 
 
 struct EdLayer {
     const char* modeLabel;
-    int view;      // 0 off, 1 wire, 2 fill
-    int colorSel;  // -1 layer colour, -2 layer colour being edited, >=0 per vertex
+    int view;      // VIEW_OFF, VIEW_WIRE or VIEW_FILL
+    int colorSel;  // COLOR_LAYER, COLOR_LAYER_EDIT, or from COLOR_PER_VERTEX up
     int count;
     int drawType;  // the GL primitive value, 0 .. ED_TYPES - 1
     double r, g, b, a;
@@ -78,7 +83,7 @@ extern EdLayer ed[ED_LAYERS];
 extern CmRec cm;
 extern TmRec tm;
 extern AlpRec ALP;
-extern int gm;  // 0 joystick selection, 1 editor, 100 quit requested
+extern int gm;  // GM_SELECT, GM_EDITOR or GM_QUIT
 extern InpRec INP, JOY, KEY;
 extern SDL_Joystick* Joy[JOY_SLOTS];
 extern int joyNum, useJ;
@@ -106,6 +111,6 @@ constexpr bool tbl_in_order(const Row (&rows)[n])
 void init_common();
 void init_editer();
 void edit_mode_setter();
-// The four channels of the current layer's vertex k, or of the layer's own colour for k = -1.
+// The four channels of the current layer's vertex k, or of the layer's own colour for k = VERTEX_NONE.
 void edit_channels(double* ch[4], int k);
-int edit_same_pos();
+int edit_same_pos();  // the last vertex of the current layer under the cursor, or VERTEX_NONE

@@ -140,7 +140,7 @@ static void lst_compile(GfxList list, void (*contents)())
 
 void load_ImgSet()
 {
-    load_progress(2, "TXTUR CHECK");
+    load_progress(STAGE_TXTUR, "TXTUR CHECK");
     SDL_Delay(100);
     lst_compile(LST_ARROWS, [] { lst_arrows(0); });
     lst_compile(LST_ARROWS_WIDE, [] { lst_arrows(-42); });

@@ -16,17 +16,17 @@ constexpr PanelItemDef panelItems[] = {
     {ITEM_CURSOR_MOVE, &cm.cursorMove, 1, 1, ED_MOVE_MAX},
     {ITEM_ANTIALIAS, &cm.antiAlias, 1, 0, 1},
     {ITEM_LAYER, &cm.layer, 1, 0, ED_LAYERS - 1},
-    {ITEM_DESIGN_MODE, &cm.designMode, 1, 0, 1},
-    {ITEM_VIEW_1, &ed[0].view, 1, 0, VIEW_MODES - 1}, {ITEM_TYPE_1, &ed[0].drawType, 1, 0, ED_TYPES - 1},
-    {ITEM_VIEW_2, &ed[1].view, 1, 0, VIEW_MODES - 1}, {ITEM_TYPE_2, &ed[1].drawType, 1, 0, ED_TYPES - 1},
-    {ITEM_VIEW_3, &ed[2].view, 1, 0, VIEW_MODES - 1}, {ITEM_TYPE_3, &ed[2].drawType, 1, 0, ED_TYPES - 1},
-    {ITEM_VIEW_4, &ed[3].view, 1, 0, VIEW_MODES - 1}, {ITEM_TYPE_4, &ed[3].drawType, 1, 0, ED_TYPES - 1},
-    {ITEM_VIEW_5, &ed[4].view, 1, 0, VIEW_MODES - 1}, {ITEM_TYPE_5, &ed[4].drawType, 1, 0, ED_TYPES - 1},
-    {ITEM_VIEW_6, &ed[5].view, 1, 0, VIEW_MODES - 1}, {ITEM_TYPE_6, &ed[5].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_DESIGN_MODE, &cm.designMode, 1, DESIGN_DRAW, DESIGN_COLOR},
+    {ITEM_VIEW_1, &ed[0].view, 1, VIEW_OFF, VIEW_MODES - 1}, {ITEM_TYPE_1, &ed[0].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_VIEW_2, &ed[1].view, 1, VIEW_OFF, VIEW_MODES - 1}, {ITEM_TYPE_2, &ed[1].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_VIEW_3, &ed[2].view, 1, VIEW_OFF, VIEW_MODES - 1}, {ITEM_TYPE_3, &ed[2].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_VIEW_4, &ed[3].view, 1, VIEW_OFF, VIEW_MODES - 1}, {ITEM_TYPE_4, &ed[3].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_VIEW_5, &ed[4].view, 1, VIEW_OFF, VIEW_MODES - 1}, {ITEM_TYPE_5, &ed[4].drawType, 1, 0, ED_TYPES - 1},
+    {ITEM_VIEW_6, &ed[5].view, 1, VIEW_OFF, VIEW_MODES - 1}, {ITEM_TYPE_6, &ed[5].drawType, 1, 0, ED_TYPES - 1},
     {ITEM_PREVIEW_1, &cm.prevScale1, 5, 5, 1000},
     {ITEM_PREVIEW_2, &cm.prevScale2, 5, 5, 1000},
     {ITEM_PREVIEW_3, &cm.prevScale3, 5, 5, 1000},
-    {ITEM_BGM, &snd.bgm, 1, 0, BGM_COUNT + 1},  // 0 and the top both mean no music
+    {ITEM_BGM, &snd.bgm, 1, BGM_OFF, BGM_LAST + 1},  // silence at either end
     {ITEM_BGM_VOLUME, &snd.bgmVolume, 2, 0, 126},
     {ITEM_SE_VOLUME, &snd.seVolume, 2, 0, 126},
     {ITEM_BG_COLOR, &cm.bgColor, 1, 0, BG_COLORS - 1},
@@ -84,7 +84,7 @@ static void inp_item_step(int item)
         return;
     int dir = INP.left ? -1 : INP.right ? 1 : 0;
     if (dir != 0) {
-        SE(0);
+        SE(CUE_STEP);
         *it.field = item == ITEM_ANTIALIAS ? (dir > 0) : *it.field + dir * it.step;
         // The music follows at once, even to numbers the clamp will pull back (they stop it).
         if (item == ITEM_BGM)
@@ -113,7 +113,7 @@ static void inp_panel_limits()
 void inp_mode0_cur()
 {
     if (INP.up || INP.down) {
-        SE(0);
+        SE(CUE_STEP);
         cm.menuItem += INP.up ? -1 : 1;
     } else {
         inp_item_step(cm.menuItem);
@@ -125,23 +125,23 @@ static void inp_item_confirm(int item)
 {
     switch (item) {
     case ITEM_EXPORT:
-        SE(1);
+        SE(CUE_CONFIRM);
         edit_data(0);
         break;
     case ITEM_SCREEN:
         init_win(&cm.winToggle);  // hands the input to the canvas itself
-        SE(1);
+        SE(CUE_CONFIRM);
         break;
     case ITEM_RESET:
-        SE(1);
+        SE(CUE_CONFIRM);
         init_common();
         init_editer();
         break;
     case ITEM_QUIT:
-        gm = 100;
+        gm = GM_QUIT;
         break;
     default:
-        SE(1);
+        SE(CUE_CONFIRM);
         cm.pane += 1;
         if (panel_section(item) == SEC_LAYER)
             cm.layer = panel_layer(item);
@@ -151,7 +151,7 @@ static void inp_item_confirm(int item)
 static void inp_item_cancel()
 {
     cm.pane += 1;
-    SE(2);
+    SE(CUE_CANCEL);
 }
 
 void inp_mode0_btm()

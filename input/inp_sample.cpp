@@ -27,7 +27,7 @@ void load_input()
 {
     int i = 0;
     for (; i < SDL_NumJoysticks() && i < JOY_SLOTS; i++) {
-        load_progress(4, "INPUT CHECK %d:%.200s", i + 1, inp_joy_name(i));
+        load_progress(STAGE_INPUT, "INPUT CHECK %d:%.200s", i + 1, inp_joy_name(i));
         SDL_Delay(100);
         Joy[i] = SDL_JoystickOpen(i);
         if (!Joy[i])

@@ -43,9 +43,9 @@ void inp_selecter()
     inp_sel_draw();
     if (KEY.btnA == 1 || joyNum <= 1) {
         tm.pressStamp = tm.now;
-        gm = 1;
+        gm = GM_EDITOR;
         BGM(snd.bgm, -1);
-        SE(1);
+        SE(CUE_CONFIRM);
     }
     inp_sel_step();
 }

@@ -55,7 +55,7 @@ static void edit_grid()
 
 static void edit_highlight()
 {
-    if (cm.pane == 1) {
+    if (cm.pane == PANE_CANVAS) {
         edit_backs_src(LST_CANVAS_FRAME, 0);
         return;
     }
@@ -87,18 +87,18 @@ void edit_backs_src(GfxList list, double y)
 
 static void edit_layer(const EdLayer& l)
 {
-    if (l.view == 1)
+    if (l.view == VIEW_WIRE)
         glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-    if (l.colorSel < 0)
+    if (l.colorSel < COLOR_PER_VERTEX)
         glColor4d(l.r, l.g, l.b, l.a);
     glBegin(l.drawType);
     for (int j = 0; j < l.count; j++) {
-        if (l.colorSel >= 0)
+        if (l.colorSel >= COLOR_PER_VERTEX)
             glColor4d(l.vr[j], l.vg[j], l.vb[j], l.va[j]);
         glVertex2d(l.vx[j], l.vy[j]);
     }
     glEnd();
-    if (l.view == 1)
+    if (l.view == VIEW_WIRE)
         glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 }
 
@@ -108,7 +108,7 @@ void edit_model(double scale, double angle, double x, double y)
     glScaled(scale, scale, 1);
     glRotated(angle, 0, 0, 1);
     for (const EdLayer& l : ed)
-        if (l.view > 0)
+        if (l.view > VIEW_OFF)
             edit_layer(l);
 }
 
@@ -116,7 +116,7 @@ void edit_point(double scale, double angle, double x, double y)
 {
     for (int i = 0; i < ED_LAYERS; i++) {
         const EdLayer& l = ed[i];
-        if (l.view <= 0)
+        if (l.view <= VIEW_OFF)
             continue;
         for (int j = 0; j < l.count; j++) {
             resetGL(scale * l.vx[j] + x, scale * l.vy[j] + y);

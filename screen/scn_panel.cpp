@@ -27,7 +27,7 @@ static void scn_A_text(int s, ScnLine line, double x, double y)
 // the panel has the input and its cursor is in this section.
 static void scn_A_mark(int s, ScnLine mark, double alpha, double x, double y)
 {
-    if (cm.pane != 0 || panel_section(cm.menuItem) != s)
+    if (cm.pane != PANE_PANEL || panel_section(cm.menuItem) != s)
         return;
     fontA(0, 1, x - 6, y, "%s", scnTitles[s]);
     mark(cm.menuItem, imgFontA, alpha, x, y);
@@ -48,7 +48,7 @@ static int scn_A_line(int k)
 void scn_A_cursol(double x, double y)
 {
     const int k = cm.menuItem;
-    if (cm.pane != 0)
+    if (cm.pane != PANE_PANEL)
         return;
     resetGL(x, y + scn_A_line(k) - scn_A_line(ITEM_SCALE));
     glColor4d(0, 0.5, 1, ALP.blink);
@@ -70,7 +70,7 @@ static void scn_A_common_line(int k, ScnFont font, double a, double x, double y)
     case ITEM_CURSOR_MOVE: fontIn(font, 0, a, x, ly, "CURSOR MOVE:%4dpx", cm.cursorMove); break;
     case ITEM_ANTIALIAS: fontIn(font, 0, a, x, ly, "ANTI-ALIAS :%6s", cm.antiAlias ? "ON" : "OFF"); break;
     case ITEM_LAYER: fontIn(font, 0, a, x, ly, "LAYER      :%6d", cm.layer + 1); break;
-    default: fontIn(font, 0, a, x, ly, "DESIGN MODE:%6s", cm.designMode ? "COLOR" : "DRAW"); break;
+    default: fontIn(font, 0, a, x, ly, "DESIGN MODE:%6s", cm.designMode != DESIGN_DRAW ? "COLOR" : "DRAW"); break;
     }
 }
 
@@ -80,7 +80,7 @@ void scn_A_common(double blink, double x, double y)
 {
     fontB(1, alB, x - 6, y - 18, "SETTING___");
     scn_A_text(SEC_GLOBAL, scn_A_common_line, x, y);
-    if (cm.pane == 0)
+    if (cm.pane == PANE_PANEL)
         fontA(1, 1, x - 6, y - 18, "SETTING___");
     scn_A_mark(SEC_GLOBAL, scn_A_common_line, blink, x, y);
 }
@@ -126,7 +126,7 @@ static void scn_A_sounds_line(int k, ScnFont font, double a, double x, double y)
     const double ly = y + panel_line(k);
     switch (k) {
     case ITEM_BGM:
-        if (snd.bgm >= 1 && snd.bgm <= BGM_COUNT)
+        if (snd.bgm >= BGM_FIRST && snd.bgm <= BGM_LAST)
             fontIn(font, 0, a, x, ly, "BGM NUMBER :%6d", snd.bgm);
         else
             fontIn(font, 0, a, x, ly, "BGM NUMBER :   OFF");

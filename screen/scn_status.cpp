@@ -29,16 +29,16 @@ void scn_sets()
 void scn_B_cursol(double x, double y)
 {
     resetGL(x + CANVAS_X, y);
-    if (cm.pane == 1)
+    if (cm.pane == PANE_CANVAS)
         glColor4d(0, 0.5 * ALP.blink + 0.5, ALP.blink, 1);
     else
         glColor4d(0, 0.5, 1, 0.5);
-    if (cm.selVertex != -1) {
+    if (cm.selVertex != VERTEX_NONE) {
         glCallList(LST_SQUARE);
         return;
     }
     glCallList(LST_PLUS);
-    if (edit_same_pos() >= 0) {
+    if (edit_same_pos() != VERTEX_NONE) {
         glCallList(LST_SQUARE);
         glRotated(2 * ALP.spin, 0, 0, 1);
         glCallList(LST_RAYS);
@@ -79,17 +79,17 @@ static ScnLabel scn_B_label()
     ScnLabel lb = {{0}, true, {nullptr, nullptr, nullptr, nullptr}};
     const EdLayer& l = ed[cm.layer];
     const int k = edit_same_pos();
-    const bool sel = cm.selVertex != -1;
-    if (cm.designMode == 0) {
-        if (k >= 0)
+    const bool sel = cm.selVertex != VERTEX_NONE;
+    if (cm.designMode == DESIGN_DRAW) {
+        if (k != VERTEX_NONE)
             snprintf(lb.text, sizeof lb.text, sel ? "No.%d MOVE" : "No.%d MOVE ?", k + 1);
         else
             snprintf(lb.text, sizeof lb.text, "No.%d", l.count + 1);
-    } else if (k < 0) {
+    } else if (k == VERTEX_NONE) {
         snprintf(lb.text, sizeof lb.text, "ALL COLOR ?");
-        lb.dim = l.colorSel == -1;
-        if (l.colorSel == -2)
-            edit_channels(lb.rgba, -1);
+        lb.dim = l.colorSel == COLOR_LAYER;
+        if (l.colorSel == COLOR_LAYER_EDIT)
+            edit_channels(lb.rgba, VERTEX_NONE);
     } else if (!sel) {
         snprintf(lb.text, sizeof lb.text, "No.%d VERTEX COLOR ?", k + 1);
     } else {
@@ -121,9 +121,9 @@ void scn_B_screen(double blink, double x0, double y0)
     const ScnLabel lb = scn_B_label();
     if (lb.dim && lb.text[0])
         fontB(0, alB, cx, cy - 2, "%s", lb.text);
-    if (cm.designMode == 0)
+    if (cm.designMode == DESIGN_DRAW)
         fontB(0, alB, cx, cy + 4, "X:%d,Y:%d", cm.curX, cm.curY);
-    if (cm.pane != 1)
+    if (cm.pane != PANE_CANVAS)
         return;
     scn_B_header(imgFontA, 1, x0, y0);
     if (lb.text[0])
