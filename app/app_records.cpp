@@ -1,5 +1,6 @@
-// Storage of the global records, their defaults and the model helpers that
-// every subsystem shares (draw-type labels, colour channels, the vertex hit test).
+// Storage of the global records, their defaults and the helpers that every
+// subsystem shares (draw-type labels, colour channels, the vertex hit test,
+// joystick names).
 #include "app/app_records.h"
 
 #include <algorithm>
@@ -95,4 +96,10 @@ int edit_same_pos()
         if (l.vx[n] == (double)cm.curX && l.vy[n] == (double)cm.curY)
             return n;
     return VERTEX_NONE;
+}
+
+const char* joy_name(int index)
+{
+    const char* name = SDL_JoystickName(index);
+    return name ? name : "";
 }

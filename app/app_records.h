@@ -114,3 +114,5 @@ void edit_mode_setter();
 // The four channels of the current layer's vertex k, or of the layer's own colour for k = VERTEX_NONE.
 void edit_channels(double* ch[4], int k);
 int edit_same_pos();  // the last vertex of the current layer under the cursor, or VERTEX_NONE
+// The name SDL gives joystick `index`, or "" when it gives none.
+const char* joy_name(int index);

@@ -5,7 +5,7 @@
 
 #include "app/app.h"
 #include "gfx/gfx.h"
-#include "input/input.h"
+#include "app/app_panel.h"
 
 // The panel cursor's bar spans the panel column, drawn from where its values start.
 constexpr double LST_BAR_L = LAY_PANEL_L - LAY_VALUES, LST_BAR_R = LAY_PANEL_R - LAY_VALUES;

@@ -4,7 +4,6 @@
 
 #include "app/app.h"
 #include "gfx/gfx.h"
-#include "input/input.h"
 #include "screen/screen.h"
 
 static const GLdouble bgColors[][4] = {
@@ -110,6 +109,29 @@ void edit_model(double scale, double angle, double x, double y)
     for (const EdLayer& l : ed)
         if (l.view > VIEW_OFF)
             edit_layer(l);
+}
+
+// Scale factor, angle and origin of one drawing of the model.
+struct EdPlace {
+    double scale, angle, x, y;
+};
+
+// The first two preview boxes hold a still and a spinning drawing side by
+// side, the third one still drawing in the middle.
+void edit_model_all()
+{
+    const double spin = ALP.spin, quarter = (LAY_PANEL_R - LAY_PANEL_L) / 4.0;
+    const double left = LAY_PANEL_L + quarter, right = LAY_PANEL_R - quarter, mid = LAY_PANEL_L + 2 * quarter;
+    const double p1 = cm.prevScale1 * PERCENT, p2 = cm.prevScale2 * PERCENT, p3 = cm.prevScale3 * PERCENT;
+    double y[3];
+    for (int i = 0; i < 3; i++)
+        y[i] = cm.rowPreview + (LAY_PREVIEWS[i].top + LAY_PREVIEWS[i].bottom) / 2.0;
+    const EdPlace places[6] = {
+        {edit_scale(), 0, CANVAS_X, 0}, {p1, 0, left, y[0]}, {p1, spin, right, y[0]},
+        {p2, 0, left, y[1]},            {p2, spin, right, y[1]}, {p3, 0, mid, y[2]},
+    };
+    for (const EdPlace& p : places)
+        edit_model(p.scale, p.angle, p.x, p.y);
 }
 
 void edit_point(double scale, double angle, double x, double y)

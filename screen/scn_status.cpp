@@ -4,7 +4,6 @@
 
 #include "app/app.h"
 #include "gfx/gfx.h"
-#include "input/input.h"
 #include "screen/screen.h"
 
 static const char scnDesignHead[] = "MODEL DESIGN" "__________________________________________";
