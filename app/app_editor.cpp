@@ -12,7 +12,7 @@ void editerSet()
     edit_alias_setter(cm.antiAlias);
     edit_model_all();
     edit_alias_setter(0);
-    edit_point(edit_scale(), 0, CANVAS_X, 0);
+    edit_point(edit_scale(), 0, LAY_CANVAS_X, 0);
     scn_sets();
     alp_set();
 }

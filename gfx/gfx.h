@@ -20,7 +20,7 @@ void fontIn(ScnFont face, int size, double alpha, double x, double y, const char
 
 // The loaders' stages in start order (the image stage is shown done with the
 // textures'). The progress screen: the stages before `stage`, done, then the
-// line of the one now running (formatted), one line every 6 pixels, swapped.
+// line of the one now running (formatted), a line apart, swapped.
 enum { STAGE_FONTS, STAGE_IMAGE, STAGE_TXTUR, STAGE_SOUND, STAGE_INPUT };
 void load_progress(int stage, const char* format, ...) __attribute__((format(printf, 2, 3)));
 

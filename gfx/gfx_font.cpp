@@ -29,8 +29,8 @@ void load_progress(int stage, const char* format, ...)
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_TEXTURE_2D);
     for (int i = 0; i < stage; i++)
-        fontB(0, alB, -42, -42 + 6 * i, "%s", done[i]);
-    fontB(0, alB, -42, -42 + 6 * stage, "%s", line);
+        fontB(0, alB, LAY_PROGRESS_X, LAY_PROGRESS_Y + LAY_LINE * i, "%s", done[i]);
+    fontB(0, alB, LAY_PROGRESS_X, LAY_PROGRESS_Y + LAY_LINE * stage, "%s", line);
     glDisable(GL_TEXTURE_2D);
     SDL_GL_SwapBuffers();
 }

@@ -74,11 +74,11 @@ static void lst_upright(double x, const LayBox& b)
     glVertex2d(x, b.bottom);
 }
 
-// The preview boxes, each crossed at its middle; the first two split into
-// halves and each half again, the third halved.
+// The preview boxes, each crossed at its middle and split upright through
+// where its drawings stand.
 static void lst_previews()
 {
-    const double l = LAY_PANEL_L, r = LAY_PANEL_R, q = (r - l) / 4;
+    const double l = LAY_PANEL_L, r = LAY_PANEL_R;
     resetGL(0, LAY_ROW_PREVIEW);
     glBegin(GL_QUADS);
     glColor4d(0, 0.3, 1, 0.2);
@@ -95,10 +95,13 @@ static void lst_previews()
         glVertex2d(l, (b.top + b.bottom) / 2.0);
         glVertex2d(r, (b.top + b.bottom) / 2.0);
     }
-    for (int i = 0; i < 2; i++)
-        for (double x : {l + q, l + 2 * q, r - q})
-            lst_upright(x, LAY_PREVIEWS[i]);
-    lst_upright(l + 2 * q, LAY_PREVIEWS[2]);
+    for (const LayBox& b : LAY_PREVIEWS) {
+        if (b.halved)
+            lst_upright(LAY_PREVIEW_STILL, b);
+        lst_upright(LAY_PREVIEW_MID, b);
+        if (b.halved)
+            lst_upright(LAY_PREVIEW_SPIN, b);
+    }
     glEnd();
 }
 

@@ -64,7 +64,7 @@ static void edit_highlight()
 
 void edit_backs()
 {
-    resetGL(CANVAS_X, 0);
+    resetGL(LAY_CANVAS_X, 0);
     glColor4dv(bgColors[cm.bgColor]);
     glCallList(LST_BACKGROUND);
     edit_axes();
@@ -111,27 +111,21 @@ void edit_model(double scale, double angle, double x, double y)
             edit_layer(l);
 }
 
-// Scale factor, angle and origin of one drawing of the model.
-struct EdPlace {
-    double scale, angle, x, y;
-};
-
-// The first two preview boxes hold a still and a spinning drawing side by
-// side, the third one still drawing in the middle.
 void edit_model_all()
 {
-    const double spin = ALP.spin, quarter = (LAY_PANEL_R - LAY_PANEL_L) / 4.0;
-    const double left = LAY_PANEL_L + quarter, right = LAY_PANEL_R - quarter, mid = LAY_PANEL_L + 2 * quarter;
-    const double p1 = cm.prevScale1 * PERCENT, p2 = cm.prevScale2 * PERCENT, p3 = cm.prevScale3 * PERCENT;
-    double y[3];
-    for (int i = 0; i < 3; i++)
-        y[i] = cm.rowPreview + (LAY_PREVIEWS[i].top + LAY_PREVIEWS[i].bottom) / 2.0;
-    const EdPlace places[6] = {
-        {edit_scale(), 0, CANVAS_X, 0}, {p1, 0, left, y[0]}, {p1, spin, right, y[0]},
-        {p2, 0, left, y[1]},            {p2, spin, right, y[1]}, {p3, 0, mid, y[2]},
-    };
-    for (const EdPlace& p : places)
-        edit_model(p.scale, p.angle, p.x, p.y);
+    const int scales[] = {cm.prevScale1, cm.prevScale2, cm.prevScale3};
+    static_assert(std::size(scales) == std::size(LAY_PREVIEWS), "a scale for every preview box");
+    edit_model(edit_scale(), 0, LAY_CANVAS_X, 0);
+    for (size_t i = 0; i < std::size(scales); i++) {
+        const LayBox& b = LAY_PREVIEWS[i];
+        const double s = scales[i] * PERCENT, y = cm.rowPreview + (b.top + b.bottom) / 2.0;
+        if (b.halved) {
+            edit_model(s, 0, LAY_PREVIEW_STILL, y);
+            edit_model(s, ALP.spin, LAY_PREVIEW_SPIN, y);
+        } else {
+            edit_model(s, 0, LAY_PREVIEW_MID, y);
+        }
+    }
 }
 
 void edit_point(double scale, double angle, double x, double y)

@@ -10,7 +10,7 @@ static const char scnDesignHead[] = "MODEL DESIGN" "____________________________
 
 void scn_sets()
 {
-    const double x = LAY_PANEL_L + LAY_LINE;  // the panel's text column
+    const double x = LAY_ITEMS;
     scn_A_cursol(LAY_VALUES, cm.rowGlobal + panel_line(ITEM_SCALE));
     scn_B_cursol(edit_scale() * cm.curX, edit_scale() * cm.curY);
     glEnable(GL_TEXTURE_2D);
@@ -19,15 +19,15 @@ void scn_sets()
     scn_A_prview(ALP.blink, x, cm.rowPreview);
     scn_A_sounds(ALP.blink, x, cm.rowBack);
     scn_A_others(ALP.blink, x, cm.rowOther);
-    scn_B_screen(ALP.blink, LAY_CANVAS_L - 132, LAY_CANVAS_T - 18);
-    scn_B_timers(alB, WIW - 148, 18 - WIH);
+    scn_B_screen(ALP.blink, LAY_STATUS_X, LAY_STATUS_Y);
+    scn_B_timers(alB, LAY_CLOCK_X, LAY_CLOCK_Y);
     scn_tops();
     glDisable(GL_TEXTURE_2D);
 }
 
 void scn_B_cursol(double x, double y)
 {
-    resetGL(x + CANVAS_X, y);
+    resetGL(x + LAY_CANVAS_X, y);
     if (cm.pane == PANE_CANVAS)
         glColor4d(0, 0.5 * ALP.blink + 0.5, ALP.blink, 1);
     else
@@ -49,15 +49,15 @@ void scn_B_cursol(double x, double y)
 static void scn_B_header(ScnFont font, double alpha, double x0, double y0)
 {
     const EdLayer& l = ed[cm.layer];
-    fontIn(font, 1, alpha, x0 + 132, y0, "%s", scnDesignHead);
-    fontIn(font, 0, alpha, x0 + 132, y0 + 18, "CURRENT LAYER:%d", cm.layer + 1);
-    fontIn(font, 0, alpha, x0 + 132, y0 + 24, "VIEW MODE:%5s", scnViewNames[l.view]);
-    fontIn(font, 0, alpha, x0 + 132, y0 + 30, "VERTEX: %3d/%3d", l.count, ED_MAXVERT);
+    fontIn(font, 1, alpha, x0, y0, "%s", scnDesignHead);
+    fontIn(font, 0, alpha, x0, y0 + 18, "CURRENT LAYER:%d", cm.layer + 1);
+    fontIn(font, 0, alpha, x0, y0 + 24, "VIEW MODE:%5s", scnViewNames[l.view]);
+    fontIn(font, 0, alpha, x0, y0 + 30, "VERTEX: %3d/%3d", l.count, ED_MAXVERT);
 }
 
 static void scn_B_corners(double s)
 {
-    const double a = 0.8 * alB, left = CANVAS_X - s * cm.sizeX, right = CANVAS_X + s * cm.sizeX;
+    const double a = 0.8 * alB, left = LAY_CANVAS_X - s * cm.sizeX, right = LAY_CANVAS_X + s * cm.sizeX;
     const double top = -12 - s * cm.sizeY, bottom = 12 + s * cm.sizeY;
     fontB(0, a, left, top, "X:%d,Y:%d", -cm.sizeX, -cm.sizeY);
     fontB(0, a, right, top, "X:%d,Y:%d", cm.sizeX, -cm.sizeY);
@@ -114,7 +114,7 @@ static void scn_B_readouts(const ScnLabel& lb, double blink, double x, double y)
 
 void scn_B_screen(double blink, double x0, double y0)
 {
-    const double s = edit_scale(), cx = s * cm.curX + (CANVAS_X + 8), cy = s * cm.curY;
+    const double s = edit_scale(), cx = s * cm.curX + (LAY_CANVAS_X + 8), cy = s * cm.curY;
     scn_B_corners(s);
     scn_B_header(imgFontB, alB, x0, y0);
     const ScnLabel lb = scn_B_label();

@@ -5,9 +5,8 @@
 #include "app/app_panel.h"
 #include "gfx/gfx.h"
 
-// The canvas centre stands at window (CANVAS_X, 0); scales are kept in per
-// cent, so one model unit is edit_scale() pixels on the canvas.
-constexpr double CANVAS_X = 60, PERCENT = 0.01;
+// Scales are kept in per cent, so one model unit is edit_scale() pixels on the canvas.
+constexpr double PERCENT = 0.01;
 double edit_scale();
 
 // The names of the view modes, 0 to 2, as the panel and the status show them.
