@@ -94,9 +94,7 @@ static ScnLabel scn_B_label()
     } else {
         snprintf(lb.text, sizeof lb.text, "No.%d VERTEX COLOR", k + 1);
         lb.dim = false;
-        const int v = cm.selVertex;
-        if (v >= 0 && v < ED_SLOTS)
-            edit_channels(lb.rgba, v);
+        edit_channels(lb.rgba, cm.selVertex);
     }
     return lb;
 }
@@ -133,7 +131,7 @@ void scn_B_screen(double blink, double x0, double y0)
 // One frame more on the clock, with at most one carry per frame.
 static void scn_B_tick()
 {
-    const unsigned f = 1000u / (unsigned)(tm.framePeriod > 0 ? tm.framePeriod : 1);
+    const unsigned f = 1000u / (unsigned)tm.framePeriod;
     tm.timeF += 1;
     if (tm.timeF >= f) {
         tm.timeS += 1;
