@@ -24,34 +24,16 @@ if [ "$(id -u)" -eq 0 ] && [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ] &
     exit 1
 fi
 
-# dev_root: how root's part is run, found once, when first needed: ROOT is
-# "" as root, else sudo: without a password, or asked for once at a terminal
-# of a user in an admin group. When root cannot be had, NOROOT says why.
-ROOT=unknown NOROOT=""
-dev_root() {
-    [ "$ROOT" = unknown ] || return 0
-    ROOT=sudo
-    if [ "$(id -u)" -eq 0 ]; then
-        ROOT=""
-    elif ! command -v sudo >/dev/null; then
-        NOROOT="sudo is not installed"
-    elif sudo -n true 2>/dev/null; then
-        :
-    elif ! id -nG | grep -qwE 'sudo|admin|wheel'; then
-        NOROOT="$(id -un) is not in the sudo group"
-    elif [ ! -t 0 ]; then
-        NOROOT="sudo needs a password and there is no terminal to ask at"
-    else
-        echo "dev.sh: some steps need root (packages, folders under /Users for the tests): sudo asks once" >&2
-        sudo -v || NOROOT="sudo refused"
-    fi
-}
+# dev_root: how root's part is run, found once, when first needed; a password
+# is asked for once, at a terminal, saying why first.
+. tools/root.sh
+dev_root() { root_probe ask "dev.sh: some steps need root (packages, folders under /Users for the tests): sudo asks once"; }
 
 # as_root 'COMMAND': COMMAND run by sh as root; when root cannot be had, one
 # line with the command to have run as root, and a failure.
 as_root() {
     dev_root
-    if [ -n "$NOROOT" ]; then
+    if [ "$ROOT" = none ]; then
         echo "dev.sh: $NOROOT; as root, run: $1" >&2
         return 1
     fi
@@ -93,7 +75,7 @@ dev_sdl12_compat() {
 # through sudo without asking: ask once here rather than skip them.
 dev_sudo() {
     dev_root
-    [ -z "$NOROOT" ] || echo "dev.sh: $NOROOT, so the test sessions that need folders under /Users are skipped" >&2
+    [ "$ROOT" != none ] || echo "dev.sh: $NOROOT, so the test sessions that need folders under /Users are skipped" >&2
 }
 
 # The test command's passes each add a verdict line, and skip reasons, to the
