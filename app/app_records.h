@@ -55,7 +55,8 @@ constexpr int LAY_ROW_GLOBAL = 42 - WIH, LAY_ROW_LAYER = 102 - WIH, LAY_ROW_PREV
 struct LayBox { int top, bottom; bool halved; };
 constexpr LayBox LAY_PREVIEWS[3] = {{12, 72, true}, {78, 138, true}, {144, 264, false}};
 constexpr int LAY_PREVIEW_MID = (LAY_PANEL_L + LAY_PANEL_R) / 2;
-constexpr int LAY_PREVIEW_STILL = (LAY_PANEL_L + LAY_PREVIEW_MID) / 2, LAY_PREVIEW_SPIN = (LAY_PREVIEW_MID + LAY_PANEL_R) / 2;
+constexpr int LAY_PREVIEW_STILL = (LAY_PANEL_L + LAY_PREVIEW_MID) / 2;
+constexpr int LAY_PREVIEW_SPIN = (LAY_PREVIEW_MID + LAY_PANEL_R) / 2;
 
 // The canvas frame, level with the panel's first section; the MODEL DESIGN
 // status block over its top left corner; the modelling clock's anchor (its

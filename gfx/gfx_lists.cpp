@@ -4,8 +4,8 @@
 #include <initializer_list>
 
 #include "app/app.h"
-#include "gfx/gfx.h"
 #include "app/app_panel.h"
+#include "gfx/gfx.h"
 
 // The panel cursor's bar spans the panel column, drawn from where its values start.
 constexpr double LST_BAR_L = LAY_PANEL_L - LAY_VALUES, LST_BAR_R = LAY_PANEL_R - LAY_VALUES;
