@@ -68,9 +68,9 @@ int SDL_main()
     while (!QuitEvents()) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         inputEngine();
-        if (gm == 0)
+        if (gm == GM_SELECT)
             inp_selecter();
-        else if (gm == 1)
+        else if (gm == GM_EDITOR)
             editerSet();
         app_caption();
         frameLate();
@@ -98,7 +98,7 @@ void start()
     load_input();
     init_editer();
     init_model();
-    gm = 0;
+    gm = GM_SELECT;
     Uint32 t = SDL_GetTicks();
     tm.timeF = tm.timeS = tm.timeM = tm.timeH = 0;
     tm.framePeriod = FRAME_MS;
@@ -182,12 +182,12 @@ void init_win(int* toggle)
     app_gl_state();
     load_Fonts();
     load_ImgSet();
-    cm.pane = 1;
+    cm.pane = PANE_CANVAS;
 }
 
 bool QuitEvents()
 {
-    if (gm == 100)
+    if (gm == GM_QUIT)
         return true;
     SDL_Event ev;
     if (!SDL_PollEvent(&ev))
@@ -216,17 +216,17 @@ void frameLate()
 
 void alp_set()
 {
-    if (ALP.titleDir == 0) {
+    if (ALP.titleDir == PULSE_UP) {
         ALP.titleAlpha += 0.01;
         if (ALP.titleAlpha > 1.0) {
             ALP.titleAlpha = 1.0;
-            ALP.titleDir = 1;
+            ALP.titleDir = PULSE_DOWN;
         }
-    } else if (ALP.titleDir == 1) {
+    } else if (ALP.titleDir == PULSE_DOWN) {
         ALP.titleAlpha -= 0.01;
         if (ALP.titleAlpha < 0.0) {
             ALP.titleAlpha = 0.0;
-            ALP.titleDir = 0;
+            ALP.titleDir = PULSE_UP;
         }
     }
     ALP.blink -= 0.0625;

@@ -63,9 +63,9 @@ static void bch_worst_model()
     bchSeed = 12345;
     for (int i = 0; i < ED_LAYERS; i++) {
         EdLayer& l = ed[i];
-        l.view = i % 3 == 1 ? 1 : 2;
+        l.view = i % 3 == 1 ? VIEW_WIRE : VIEW_FILL;
         l.drawType = types[i];
-        l.colorSel = i % 2 == 0 ? 0 : -1;
+        l.colorSel = i % 2 == 0 ? COLOR_PER_VERTEX : COLOR_LAYER;
         l.count = ED_MAXVERT;
         for (int j = 0; j < ED_MAXVERT; j++) {
             l.vx[j] = bch_rand(-cm.sizeX, cm.sizeX);
@@ -79,7 +79,7 @@ static void bch_worst_model()
     edit_mode_setter();
     cm.gridSpan = 1;
     cm.antiAlias = 1;
-    cm.pane = 0;
+    cm.pane = PANE_PANEL;
     cm.menuItem = ITEM_VIEW_1;
 }
 
