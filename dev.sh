@@ -15,7 +15,7 @@ cd "$(dirname "$(readlink -f "$0")")"
 # What building and running need, then what only the tests need.
 RUN_PACKAGES=(cmake g++ make pkg-config libsdl1.2-dev libsdl-mixer1.2-dev libgl1-mesa-dev libgl1-mesa-dri)
 TEST_PACKAGES=(libgtest-dev xvfb xdotool x11-utils x11-apps valgrind python3 dpkg-dev libsdl2-2.0-0
-    lintian appstream desktop-file-utils)
+    lintian appstream desktop-file-utils clang libclang-rt-14-dev)
 
 # Run as root through sudo, it would leave root-owned files in the clone and
 # make root's export folder: refused (a clone of root's own is root's to run).
@@ -24,34 +24,16 @@ if [ "$(id -u)" -eq 0 ] && [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ] &
     exit 1
 fi
 
-# dev_root: how root's part is run, found once, when first needed: ROOT is
-# "" as root, else sudo: without a password, or asked for once at a terminal
-# of a user in an admin group. When root cannot be had, NOROOT says why.
-ROOT=unknown NOROOT=""
-dev_root() {
-    [ "$ROOT" = unknown ] || return 0
-    ROOT=sudo
-    if [ "$(id -u)" -eq 0 ]; then
-        ROOT=""
-    elif ! command -v sudo >/dev/null; then
-        NOROOT="sudo is not installed"
-    elif sudo -n true 2>/dev/null; then
-        :
-    elif ! id -nG | grep -qwE 'sudo|admin|wheel'; then
-        NOROOT="$(id -un) is not in the sudo group"
-    elif [ ! -t 0 ]; then
-        NOROOT="sudo needs a password and there is no terminal to ask at"
-    else
-        echo "dev.sh: some steps need root (packages, folders under /Users for the tests): sudo asks once" >&2
-        sudo -v || NOROOT="sudo refused"
-    fi
-}
+# dev_root: how root's part is run, found once, when first needed; a password
+# is asked for once, at a terminal, saying why first.
+. tools/root.sh
+dev_root() { root_probe ask "dev.sh: some steps need root (packages, folders under /Users for the tests): sudo asks once"; }
 
 # as_root 'COMMAND': COMMAND run by sh as root; when root cannot be had, one
 # line with the command to have run as root, and a failure.
 as_root() {
     dev_root
-    if [ -n "$NOROOT" ]; then
+    if [ "$ROOT" = none ]; then
         echo "dev.sh: $NOROOT; as root, run: $1" >&2
         return 1
     fi
@@ -67,12 +49,14 @@ dev_packages() {  # packages...
     as_root "apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq ${missing[*]}" || exit 1
 }
 
-dev_build() {  # dir, cmake flags..., [-- targets...]
-    local dir=$1 flags=() targets=()
+# The builds are CMakePresets.json's: plain (build), sanitizer (build-san),
+# fuzz (build-fuzz) and package (build-deb).
+dev_build() {  # preset, cmake flags..., [-- targets...]
+    local preset=$1 flags=() targets=()
     shift
     while [ $# -gt 0 ] && [ "$1" != -- ]; do flags+=("$1"); shift; done
     [ $# -gt 0 ] && shift && for t in "$@"; do targets+=(--target "$t"); done
-    cmake -S . -B "$dir" "${flags[@]}" >/dev/null && cmake --build "$dir" -j"$(nproc)" "${targets[@]}"
+    cmake --preset "$preset" "${flags[@]}" >/dev/null && cmake --build --preset "$preset" -j"$(nproc)" "${targets[@]}"
 }
 
 # Unpacks Debian's sdl12-compat into dir (not installed, so the classic SDL
@@ -93,7 +77,7 @@ dev_sdl12_compat() {
 # through sudo without asking: ask once here rather than skip them.
 dev_sudo() {
     dev_root
-    [ -z "$NOROOT" ] || echo "dev.sh: $NOROOT, so the test sessions that need folders under /Users are skipped" >&2
+    [ "$ROOT" != none ] || echo "dev.sh: $NOROOT, so the test sessions that need folders under /Users are skipped" >&2
 }
 
 # The test command's passes each add a verdict line, and skip reasons, to the
@@ -107,24 +91,45 @@ dev_verdict() {  # pass, passed, failed, skipped, [what failed]
     PASSED=$((PASSED + $2)) FAILED=$((FAILED + $3)) SKIPPED=$((SKIPPED + $4))
 }
 
-# dev_ctest PASS DIR [ctest options...]: one pass of tests, whatever fails;
-# its verdict from ctest's line for each test.
+# dev_junit FILE: from ctest's JUnit file, the counts of tests passed, failed
+# and skipped and the names of those that failed on one line, then the
+# reasons the tests gave ("skipped: ..."), a line each. A test skips by its
+# SKIP_RETURN_CODE; one that could not run counts as failed.
+dev_junit() {
+    python3 - "$1" <<'EOF'
+import sys, xml.etree.ElementTree as ET
+try:
+    cases = list(ET.parse(sys.argv[1]).getroot().iter('testcase'))
+except (OSError, ET.ParseError):
+    cases = []
+skip = lambda c: c.get('status') == 'notrun' and c.find('skipped').get('message', '').startswith('SKIP_')
+passed = [c for c in cases if c.get('status') == 'run']
+skipped = [c for c in cases if skip(c)]
+failed = [c.get('name') for c in cases if c not in passed and c not in skipped]
+print(len(passed), len(failed), len(skipped), *failed)
+for c in cases:
+    for line in (c.findtext('system-out') or '').splitlines():
+        if line.startswith('skipped: '):
+            print(line[len('skipped: '):])
+EOF
+}
+
+# dev_ctest PASS PRESET [ctest options...]: one pass of tests, whatever fails;
+# its verdict from ctest's JUnit file.
 dev_ctest() {
-    local log=$2/dev_pass.log p s all failed
+    local junit=$TMPDIR/junit.xml p f s failed r
     [ "$(id -u)" -eq 0 ] || sudo -n -v 2>/dev/null || true  # keeps sudo's ticket fresh
-    (cd "$2" && ctest --output-on-failure -j2 "${@:3}") | tee "$log" || true
-    all=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: ' "$log" || true)
-    p=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed ' "$log" || true)
-    s=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .*\*\*\*Skipped' "$log" || true)
-    failed=$(grep -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: ' "$log" | grep -vE ' Passed |\*\*\*Skipped' |
-        sed -E 's/^.*Test +#[0-9]+: ([^ ]+).*/\1/' | tr '\n' ' ' || true)
-    if [ "$all" -eq 0 ]; then
-        dev_verdict "$1" 0 1 0 "no test ran"
-    else
-        dev_verdict "$1" "$p" $((all - p - s)) "$s" "${failed% }"
-    fi
-    while IFS= read -r r; do REASONS+=("$1: $r"); done < <(grep -h '^skipped: ' "$2/Testing/Temporary/LastTest.log" 2>/dev/null | sed 's/^skipped: //')
-    rm -f "$log"
+    rm -f "$junit"
+    ctest --preset "$2" --output-junit "$junit" "${@:3}" || true
+    {
+        read -r p f s failed
+        if [ $((p + f + s)) -eq 0 ]; then
+            dev_verdict "$1" 0 1 0 "no test ran"
+        else
+            dev_verdict "$1" "$p" "$f" "$s" "$failed"
+        fi
+        while IFS= read -r r; do REASONS+=("$1: $r"); done
+    } < <(dev_junit "$junit")
 }
 
 # dev_summary: every pass's verdict, the skipped tests' reasons, the totals;
@@ -143,7 +148,7 @@ dev_summary() {
 case "${1:-}" in
 run)
     dev_packages "${RUN_PACKAGES[@]}"
-    dev_build build -DBUILD_TESTING=OFF -- tessaloom
+    dev_build plain -DBUILD_TESTING=OFF -- tessaloom
     bash tools/export_folder.sh provide
     exec ./build/tessaloom
     ;;
@@ -156,14 +161,14 @@ test)
     TMPDIR=$(mktemp -d /tmp/tess-test.XXXXXX) && chmod 755 "$TMPDIR" && export TMPDIR
     trap 'rm -rf "$TMPDIR"' EXIT
     # Each pass runs whatever an earlier one did; a build that fails counts as one failure.
-    if dev_build build -DBUILD_TESTING=ON -DTESS_BENCH=ON; then
-        dev_ctest "plain build (build)" build
+    if dev_build plain; then
+        dev_ctest "plain build (build)" plain
     else
         dev_verdict "plain build (build)" 0 1 0 "did not build"
     fi
     # The same suite on an AddressSanitizer + UndefinedBehaviorSanitizer build.
-    if dev_build build-san -DBUILD_TESTING=ON -DTESS_SANITIZE=ON -- tessaloom tess_unit; then
-        dev_ctest "sanitizer build (build-san)" build-san
+    if dev_build sanitizer; then
+        dev_ctest "sanitizer build (build-san)" sanitizer
     else
         dev_verdict "sanitizer build (build-san)" 0 1 0 "did not build"
     fi
@@ -172,11 +177,17 @@ test)
     # SIGPIPE, which pipefail takes for a failure.
     if [ -x build/tessaloom ] && compat=$(dev_sdl12_compat build/sdl12-compat) &&
         LD_LIBRARY_PATH=$compat ldd build/tessaloom | grep "$compat/libSDL-1.2" >/dev/null; then
-        LD_LIBRARY_PATH=$compat dev_ctest "sdl12-compat (build)" build -L e2e
+        LD_LIBRARY_PATH=$compat dev_ctest "sdl12-compat (build)" e2e
     else
         dev_verdict "sdl12-compat (build)" 0 1 0 "sdl12-compat not in use"
     fi
-    # Frame, start-up, export and memory figures (printed, not judged), on
+    # The model-file reader fuzzed for a fixed number of inputs (clang's libFuzzer).
+    if dev_build fuzz; then
+        dev_ctest "fuzzer (build-fuzz)" fuzz
+    else
+        dev_verdict "fuzzer (build-fuzz)" 0 1 0 "did not build"
+    fi
+    # Frame, start-up, export, open and memory figures (printed, not judged), on
     # shorter scenarios than a full run's; it fails only when it cannot run.
     if TESS_BENCH_SECONDS=${TESS_BENCH_SECONDS:-4} bash bench/bench_run.sh build; then
         dev_verdict "benchmark" 1 0 0
@@ -188,8 +199,8 @@ test)
 package)
     # dpkg-shlibdeps works out the Depends; the times are the last commit's.
     dev_packages "${RUN_PACKAGES[@]}" dpkg-dev
-    dev_build build-deb -DBUILD_TESTING=OFF
-    (cd build-deb && cpack)
+    dev_build package
+    cpack --preset package
     ;;
 *)
     echo "usage: bash dev.sh run|test|package" >&2

@@ -1,5 +1,6 @@
-// Application frame: start-up, the frame loop with its pacing, the animation
-// phases, shutdown and the two placement helpers that all drawing code uses.
+// Application frame: start-up, the frame loop with its pacing, the editor
+// frame's order, the animation phases, shutdown and the two placement helpers
+// that all drawing code uses.
 #pragma once
 
 #include "app/app_records.h"
@@ -8,7 +9,9 @@ constexpr int FRAME_MS = 50;  // the fixed frame period: 20 frames a second
 
 int SDL_main();
 void start();
+void editerSet();  // one editor frame
 void init_win(int* toggle);
+void app_caption();  // the window title, after the model's state
 bool QuitEvents();
 void frameLate();
 void alp_set();

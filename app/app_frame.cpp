@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "export/export.h"
 #include "gfx/gfx.h"
@@ -67,10 +68,11 @@ int SDL_main()
     while (!QuitEvents()) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         inputEngine();
-        if (gm == 0)
+        if (gm == GM_SELECT)
             inp_selecter();
-        else if (gm == 1)
+        else if (gm == GM_EDITOR)
             editerSet();
+        app_caption();
         frameLate();
     }
     EndSet();
@@ -95,11 +97,33 @@ void start()
     load_Sound();
     load_input();
     init_editer();
-    gm = 0;
+    init_model();
+    gm = GM_SELECT;
     Uint32 t = SDL_GetTicks();
     tm.timeF = tm.timeS = tm.timeM = tm.timeH = 0;
     tm.framePeriod = FRAME_MS;
     tm.frameEnd = t;
+}
+
+// The window's title tells the state of the model, as desktop editors do: the
+// model file's name, a * while the model differs from what was last opened or
+// written, and why the last export failed until one succeeds. Set only when
+// it changes, and anew with every window. Before start-up has put the model in
+// place (expSaved still 0) there is nothing to differ from.
+static char appCaption[PATH_SIZE + 160];
+void app_caption()
+{
+    char title[sizeof appCaption];
+    const char* name = expFile ? strrchr(expFile, '/') : nullptr;
+    name = name ? name + 1 : expFile;
+    const bool edited = expSaved != 0 && exp_fingerprint() != expSaved;
+    snprintf(title, sizeof title, "%s%s%s%s%s%sTessaloom", edited ? "*" : "",
+             name ? name : "", name ? " - " : "", expFailure[0] ? "export failed: " : "", expFailure,
+             expFailure[0] ? " - " : "");
+    if (strcmp(title, appCaption) == 0)
+        return;
+    snprintf(appCaption, sizeof appCaption, "%s", title);
+    SDL_WM_SetCaption(appCaption, "Tessaloom");
 }
 
 static SDL_Surface* app_video_mode(bool full)
@@ -153,16 +177,17 @@ void init_win(int* toggle)
     }
     if (!s)
         app_fatal("cannot open the 800x600 OpenGL window");
-    SDL_WM_SetCaption("Tessaloom", "Tessaloom");
+    appCaption[0] = 0;
+    app_caption();
     app_gl_state();
     load_Fonts();
     load_ImgSet();
-    cm.pane = 1;
+    cm.pane = PANE_CANVAS;
 }
 
 bool QuitEvents()
 {
-    if (gm == 100)
+    if (gm == GM_QUIT)
         return true;
     SDL_Event ev;
     if (!SDL_PollEvent(&ev))
@@ -191,17 +216,17 @@ void frameLate()
 
 void alp_set()
 {
-    if (ALP.titleDir == 0) {
+    if (ALP.titleDir == PULSE_UP) {
         ALP.titleAlpha += 0.01;
         if (ALP.titleAlpha > 1.0) {
             ALP.titleAlpha = 1.0;
-            ALP.titleDir = 1;
+            ALP.titleDir = PULSE_DOWN;
         }
-    } else if (ALP.titleDir == 1) {
+    } else if (ALP.titleDir == PULSE_DOWN) {
         ALP.titleAlpha -= 0.01;
         if (ALP.titleAlpha < 0.0) {
             ALP.titleAlpha = 0.0;
-            ALP.titleDir = 0;
+            ALP.titleDir = PULSE_UP;
         }
     }
     ALP.blink -= 0.0625;

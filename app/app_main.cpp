@@ -1,6 +1,7 @@
-// Start-up glue: answers -h, --help and --version without a display, and runs the
-// editor from the folder that holds the bundle, wherever the executable was
-// started from (build tree, install prefix, a PATH link).
+// Start-up glue: answers -h, --help and --version without a display, opens the
+// model file if one is named, and runs the editor from the folder that holds
+// the bundle, wherever the executable was started from (build tree, install
+// prefix, a PATH link).
 #include <limits.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -10,12 +11,15 @@
 #include <string>
 
 #include "app/app.h"
+#include "export/export.h"
 
 static const char appUsage[] =
-    "Usage: tessaloom [-h | --help | --version]\n"
+    "Usage: tessaloom [FILE]\n"
+    "  or:  tessaloom -h | --help | --version\n"
     "Tessaloom edits 2D vector models for OpenGL with the keyboard or a joystick.\n"
-    "Escape or q quits at once; the model is not kept between runs.\n"
-    "EXPORT TO TEXT writes it as OpenGL source to /Users/$USER/Desktop/model_data.txt.\n"
+    "EXPORT TO TEXT writes the model as OpenGL source to FILE, which is opened again\n"
+    "at start when it exists; without FILE, to /Users/$USER/Desktop/model_data.txt.\n"
+    "Escape or q quits at once, without asking: export first to keep the model.\n"
     "  -h, --help  show this help and exit\n"
     "  --version   show the version and exit\n";
 
@@ -51,27 +55,38 @@ static bool app_is_option(const char* arg)
     return strcmp(arg, "-h") == 0 || strcmp(arg, "--help") == 0 || strcmp(arg, "--version") == 0;
 }
 
-// Any argument is answered at once, with no window and no display needed;
-// one option is taken, and the first wrong argument is named.
-static int app_command_line(int argc, char** argv)
+// An option is answered at once, with no window and no display needed, and
+// only alone; the one operand is the model file, after "--" even when it
+// starts with '-'. The first wrong argument is named. -1: start the editor.
+static int app_command_line(int argc, char** argv, const char** file)
 {
+    const char* option = nullptr;
+    bool operands = false;
     for (int i = 1; i < argc; i++) {
         const char* arg = argv[i];
-        if (app_is_option(arg)) {
+        const bool dash = !operands && arg[0] == '-' && arg[1];
+        if (dash && strcmp(arg, "--") == 0) {
+            operands = true;
+        } else if (dash && app_is_option(arg)) {
             if (i > 1)
                 return app_bad_argument("extra option", arg);
-        } else if (strncmp(arg, "--", 2) == 0 && arg[2]) {
+            option = arg;
+        } else if (dash && arg[1] == '-') {
             return app_bad_argument("unrecognized option", arg);
-        } else if (arg[0] == '-' && arg[1]) {
+        } else if (dash) {
             // In a cluster such as -hx, the letter that is not -h.
             const size_t at = 1 + strspn(arg + 1, "h");
             const char letter[2] = {arg[arg[at] ? at : 1], '\0'};
             return app_bad_argument("invalid option --", letter);
+        } else if (!*arg || *file || option) {
+            return app_bad_argument(*arg ? "extra operand" : "invalid file name", arg);
         } else {
-            return app_bad_argument("extra operand", arg);
+            *file = arg;
         }
     }
-    if (strcmp(argv[1], "--version") == 0) {
+    if (!option)
+        return -1;
+    if (strcmp(option, "--version") == 0) {
         puts("tessaloom " TESS_VERSION);
         return 0;
     }
@@ -81,8 +96,12 @@ static int app_command_line(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    if (argc > 1)
-        return app_command_line(argc, argv);
+    const char* file = nullptr;
+    const int answered = app_command_line(argc, argv, &file);
+    if (answered >= 0)
+        return answered;
+    if (file && !exp_open(file))
+        return EXIT_FAILURE;
     const std::string home = app_bundle_home();
     if (home.empty() || chdir(home.c_str()) != 0)
         fputs("tessaloom: Tessaloom.app not found beside the executable nor in " TESS_DATA_FROM_EXE

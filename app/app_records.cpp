@@ -1,5 +1,6 @@
-// Storage of the global records, their defaults and the model helpers that
-// every subsystem shares (draw-type labels, colour channels, the vertex hit test).
+// Storage of the global records, their defaults and the helpers that every
+// subsystem shares (draw-type labels, colour channels, the vertex hit test,
+// joystick names).
 #include "app/app_records.h"
 
 #include <algorithm>
@@ -30,11 +31,11 @@ static_assert(std::size(edModeLabels) == ED_TYPES, "a label for every draw type"
 void init_common()
 {
     cm = CmRec();
-    cm.pane = 1;
+    cm.pane = PANE_CANVAS;
     cm.gridSpan = 6;
     cm.cursorMove = 1;
     cm.scale = 1800;
-    cm.selVertex = -1;
+    cm.selVertex = VERTEX_NONE;
     cm.sizeX = 12;
     cm.sizeY = 12;
     cm.prevScale1 = 50;
@@ -45,29 +46,33 @@ void init_common()
     cm.rowPreview = LAY_ROW_PREVIEW;
     cm.rowBack = LAY_ROW_BACK;
     cm.rowOther = LAY_ROW_OTHER;
-    snd.bgm = 0;
+    snd.bgm = BGM_OFF;
+}
+
+void init_layer(EdLayer& l)
+{
+    l.view = VIEW_FILL;
+    l.colorSel = COLOR_LAYER;
+    l.count = 0;
+    l.r = 0.0;
+    l.g = 1.0;
+    l.b = 1.0;
+    l.a = 0.3;
+    l.drawType = GL_TRIANGLE_FAN;
+    for (int j = 0; j < ED_SLOTS; j++) {
+        l.vr[j] = 0.0;
+        l.vg[j] = 1.0;
+        l.vb[j] = 1.0;
+        l.va[j] = 0.3;
+        l.vx[j] = 0.0;
+        l.vy[j] = 0.0;
+    }
 }
 
 void init_editer()
 {
-    for (EdLayer& l : ed) {
-        l.view = 2;
-        l.colorSel = -1;
-        l.count = 0;
-        l.r = 0.0;
-        l.g = 1.0;
-        l.b = 1.0;
-        l.a = 0.3;
-        l.drawType = 6;
-        for (int j = 0; j < ED_SLOTS; j++) {
-            l.vr[j] = 0.0;
-            l.vg[j] = 1.0;
-            l.vb[j] = 1.0;
-            l.va[j] = 0.3;
-            l.vx[j] = 0.0;
-            l.vy[j] = 0.0;
-        }
-    }
+    for (EdLayer& l : ed)
+        init_layer(l);
     edit_mode_setter();
 }
 
@@ -82,10 +87,10 @@ void edit_mode_setter()
 void edit_channels(double* ch[4], int k)
 {
     EdLayer& l = ed[cm.layer];
-    ch[0] = k == -1 ? &l.r : &l.vr[k];
-    ch[1] = k == -1 ? &l.g : &l.vg[k];
-    ch[2] = k == -1 ? &l.b : &l.vb[k];
-    ch[3] = k == -1 ? &l.a : &l.va[k];
+    ch[0] = k == VERTEX_NONE ? &l.r : &l.vr[k];
+    ch[1] = k == VERTEX_NONE ? &l.g : &l.vg[k];
+    ch[2] = k == VERTEX_NONE ? &l.b : &l.vb[k];
+    ch[3] = k == VERTEX_NONE ? &l.a : &l.va[k];
 }
 
 int edit_same_pos()
@@ -94,5 +99,11 @@ int edit_same_pos()
     for (int n = l.count - 1; n >= 0; n--)
         if (l.vx[n] == (double)cm.curX && l.vy[n] == (double)cm.curY)
             return n;
-    return -1;
+    return VERTEX_NONE;
+}
+
+const char* joy_name(int index)
+{
+    const char* name = SDL_JoystickName(index);
+    return name ? name : "";
 }

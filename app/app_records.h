@@ -19,28 +19,58 @@ enum { VIEW_OFF, VIEW_WIRE, VIEW_FILL, VIEW_MODES };      // a layer's view
 // A layer's colorSel: its own colour, that colour being edited, or a colour
 // per vertex (any value from COLOR_PER_VERTEX up).
 enum { COLOR_LAYER_EDIT = -2, COLOR_LAYER = -1, COLOR_PER_VERTEX = 0 };
+constexpr int VERTEX_NONE = -1;                           // cm.selVertex and the hit test: no vertex
+enum { PULSE_UP, PULSE_DOWN };                            // ALP.titleDir: where the title's alpha goes
 // The model area's half size and the cursor's step, as the panel bounds them.
 enum { ED_SIZE_MIN = 2, ED_SIZE_MAX = 400, ED_MOVE_MAX = 100 };
 enum { JOY_SLOTS = 16, SE_COUNT = 9, BGM_COUNT = 3 };
+// snd.bgm: the music number, BGM_FIRST to BGM_LAST playing; BGM_OFF and any
+// other number are silence.
+enum { BGM_OFF = 0, BGM_FIRST = 1, BGM_LAST = BGM_COUNT };
 enum { PATH_SIZE = 512 };
 
-// The screen layout in window coordinates; every placement of the panel, its
-// sections, the previews and the canvas frame derives from these.
-constexpr int LAY_LINE = 6;                          // one line of small text
-constexpr int LAY_PANEL_L = -390, LAY_PANEL_R = -270;  // the settings panel column
-constexpr int LAY_VALUES = LAY_PANEL_L + 78;         // where the panel's values start
+// The screen layout in window coordinates: every fixed place on screen is
+// named here, and each that follows from another is written as it follows.
+constexpr int LAY_LINE = 6;         // one line of small text
+constexpr int LAY_LEFT = 10 - WIW;  // where the title, the panel and the footer start
+// The lines of every screen: the title and version on the top row; at the
+// bottom, one line apart, the culling flag, a rule and the footer, with the
+// frame rate at the flag's x.
+constexpr int LAY_TOP_ROW = 6 - WIH, LAY_VERSION_X = 178 - WIW;
+constexpr int LAY_FOOTER_Y = WIH - 12, LAY_RULE_Y = LAY_FOOTER_Y - LAY_LINE, LAY_CULL_Y = LAY_RULE_Y - LAY_LINE;
+constexpr int LAY_FPS_X = WIW - 64;
+// The loaders' progress screen and the joystick selection screen, by their first lines.
+constexpr int LAY_PROGRESS_X = -42, LAY_PROGRESS_Y = -42;
+constexpr int LAY_SELECT_X = -54, LAY_SELECT_Y = -24;
+
+// The settings panel column, its item lines (titles a glyph to their left),
+// where its values start and where each section starts.
+constexpr int LAY_PANEL_L = LAY_LEFT, LAY_PANEL_R = -270;
+constexpr int LAY_ITEMS = LAY_PANEL_L + LAY_LINE, LAY_VALUES = LAY_PANEL_L + 78;
 constexpr int LAY_ROW_GLOBAL = 42 - WIH, LAY_ROW_LAYER = 102 - WIH, LAY_ROW_PREVIEW = 186 - WIH,
-              LAY_ROW_BACK = WIH - 84, LAY_ROW_OTHER = WIH - 48;  // where each section starts
-// The preview boxes below the preview row: the first two halved into a still
-// and a spinning drawing, the third whole.
-struct LayBox { int top, bottom; };
-constexpr LayBox LAY_PREVIEWS[3] = {{12, 72}, {78, 138}, {144, 264}};
-constexpr int LAY_CANVAS_L = -258, LAY_CANVAS_T = 42 - WIH, LAY_CANVAS_R = 390, LAY_CANVAS_B = WIH - 24;
+              LAY_ROW_BACK = WIH - 84, LAY_ROW_OTHER = WIH - 48;
+// The preview boxes below the preview row. A halved box holds a still drawing
+// in its left half and a spinning one in its right, each half split again
+// through its drawing; a whole box holds one still drawing in the middle.
+struct LayBox { int top, bottom; bool halved; };
+constexpr LayBox LAY_PREVIEWS[3] = {{12, 72, true}, {78, 138, true}, {144, 264, false}};
+constexpr int LAY_PREVIEW_MID = (LAY_PANEL_L + LAY_PANEL_R) / 2;
+constexpr int LAY_PREVIEW_STILL = (LAY_PANEL_L + LAY_PREVIEW_MID) / 2;
+constexpr int LAY_PREVIEW_SPIN = (LAY_PREVIEW_MID + LAY_PANEL_R) / 2;
+
+// The canvas frame, level with the panel's first section; the MODEL DESIGN
+// status block over its top left corner; the modelling clock's anchor (its
+// text starts 18 to the left) at the top right; and the model's origin,
+// window (LAY_CANVAS_X, 0).
+constexpr int LAY_CANVAS_L = -258, LAY_CANVAS_T = LAY_ROW_GLOBAL, LAY_CANVAS_R = WIW - 10, LAY_CANVAS_B = WIH - 24;
+constexpr int LAY_STATUS_X = LAY_CANVAS_L, LAY_STATUS_Y = LAY_CANVAS_T - 18;
+constexpr int LAY_CLOCK_X = WIW - 148, LAY_CLOCK_Y = 18 - WIH;
+constexpr int LAY_CANVAS_X = 60;
 
 struct EdLayer {
     const char* modeLabel;
-    int view;      // 0 off, 1 wire, 2 fill
-    int colorSel;  // -1 layer colour, -2 layer colour being edited, >=0 per vertex
+    int view;      // VIEW_OFF, VIEW_WIRE or VIEW_FILL
+    int colorSel;  // COLOR_LAYER, COLOR_LAYER_EDIT, or from COLOR_PER_VERTEX up
     int count;
     int drawType;  // the GL primitive value, 0 .. ED_TYPES - 1
     double r, g, b, a;
@@ -78,7 +108,7 @@ extern EdLayer ed[ED_LAYERS];
 extern CmRec cm;
 extern TmRec tm;
 extern AlpRec ALP;
-extern int gm;  // 0 joystick selection, 1 editor, 100 quit requested
+extern int gm;  // GM_SELECT, GM_EDITOR or GM_QUIT
 extern InpRec INP, JOY, KEY;
 extern SDL_Joystick* Joy[JOY_SLOTS];
 extern int joyNum, useJ;
@@ -105,7 +135,10 @@ constexpr bool tbl_in_order(const Row (&rows)[n])
 
 void init_common();
 void init_editer();
+void init_layer(EdLayer& l);  // a layer as a fresh start leaves it
 void edit_mode_setter();
-// The four channels of the current layer's vertex k, or of the layer's own colour for k = -1.
+// The four channels of the current layer's vertex k, or of the layer's own colour for k = VERTEX_NONE.
 void edit_channels(double* ch[4], int k);
-int edit_same_pos();
+int edit_same_pos();  // the last vertex of the current layer under the cursor, or VERTEX_NONE
+// The name SDL gives joystick `index`, or "" when it gives none.
+const char* joy_name(int index);

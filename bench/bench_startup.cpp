@@ -34,12 +34,12 @@ bool bch_first_editor_frame()
     while (!QuitEvents()) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         inputEngine();
-        if (gm == 1) {
+        if (gm == GM_EDITOR) {
             editerSet();
             glFinish();
             return true;
         }
-        if (gm == 0)
+        if (gm == GM_SELECT)
             inp_selecter();
         frameLate();
     }

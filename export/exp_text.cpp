@@ -1,148 +1,152 @@
-// Text export: the desktop path, built once at start-up, and the OpenGL
-// source written for every visible, non-empty layer of the model.
-#include "export/export.h"
-
-#include <limits.h>
-#include <sys/stat.h>
-
+// Text export: the OpenGL source of every visible, non-empty layer of the
+// model, formatted line by line in memory and then written to the file.
 #include <cerrno>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
 
-static const char* const expPrimNames[] = {
+#include "export/exp_lines.h"
+
+const char* const expPrimNames[ED_TYPES] = {
     "GL_POINTS",         "GL_LINES",        "GL_LINE_LOOP", "GL_LINE_STRIP", "GL_TRIANGLES",
     "GL_TRIANGLE_STRIP", "GL_TRIANGLE_FAN", "GL_QUADS",     "GL_QUAD_STRIP", "GL_POLYGON",
 };
-static_assert(std::size(expPrimNames) == ED_TYPES, "a name for every draw type");
-static const char expSuffix[] = "/Desktop/model_data.txt";
-static const char expRule[] = "\t---------------------------------\n";
+ExpSink expSink;
+bool expLinesOk;
+unsigned long long expSaved;
+char expFailure[128];
 
-// The memory stream the text is formatted into and whether any write to it
-// has failed; a failed write is sticky so the export is reported, never
-// mistaken for a success.
+// The memory stream the text is formatted into.
 static FILE* expOut;
-static bool expFailed;
 
-// A missing export folder is told at once, or the first sign would be a failed
-// export, unseen when started from the menu; in the set-up's words for a user
-// without sudo (tools/export_folder.sh). A link, even a broken one, is the
-// user's own doing and is left to the export's report.
-static void exp_folder_hint(const char* user)
+// The longest line is a vertex with its colour, some 70 characters.
+void exp_line(const char* format, ...)
 {
-    char dir[sizeof dataPassM];
-    snprintf(dir, sizeof dir, "%.*s", (int)(strrchr(dataPassM, '/') - dataPassM), dataPassM);
-    struct stat st;
-    if (lstat(dir, &st) == 0)
+    if (!expLinesOk)
         return;
-    fprintf(stderr, "tessaloom: %s does not exist, so exports will fail", dir);
-    const char* home = getenv("HOME");
-    if (home && *home) {
-        char desk[PATH_MAX];
-        snprintf(desk, sizeof desk, "%s/Desktop", home);
-        fputs("; to give the export its folder, ", stderr);
-        if (stat(desk, &st) != 0 || !S_ISDIR(st.st_mode))
-            fprintf(stderr, "run: mkdir -p %s, then ", desk);
-        fprintf(stderr, "as root run: mkdir -p /Users/%s && ln -s %s %s", user, desk, dir);
-    }
-    fputc('\n', stderr);
-}
-
-// A name that is empty, holds a '/' or is "." or ".." would point into another
-// folder, and a cut one at someone else's file: such a path is not built at
-// all, "/Users/" stays, names a directory, and every export then fails and is
-// reported, as without USER.
-void GetDataPath()
-{
-    const char* user = getenv("USER");
-    const size_t used = strlen(dataPassM);
-    const char* why = nullptr;
-    if (!user || !*user)
-        why = "USER is empty or not set";
-    else if (strchr(user, '/') || strcmp(user, ".") == 0 || strcmp(user, "..") == 0)
-        why = "USER is not a plain user name";
-    else if (used + strlen(user) + sizeof expSuffix > sizeof dataPassM)
-        why = "USER is too long for the export path";
-    if (why) {
-        fprintf(stderr, "tessaloom: %s, so exports will fail\n", why);
-        return;
-    }
-    snprintf(dataPassM + used, sizeof dataPassM - used, "%s%s", user, expSuffix);
-    exp_folder_hint(user);
-}
-
-__attribute__((format(printf, 1, 2))) static void exp_print(const char* format, ...)
-{
-    if (expFailed)
-        return;
+    char line[128];
     va_list ap;
     va_start(ap, format);
-    if (vfprintf(expOut, format, ap) < 0)
-        expFailed = true;
+    const int n = vsnprintf(line, sizeof line, format, ap);
     va_end(ap);
+    expLinesOk = n >= 0 && n < (int)sizeof line && expSink(line, n);
 }
 
-static void exp_put(const char* text)
+static bool exp_to_text(const char* line, int length)
 {
-    exp_print("%s", text);
+    return fprintf(expOut, "%.*s\n", length, line) >= 0;
 }
 
-static void exp_colour(double r, double g, double b, double a)
+static void exp_immediate(const EdLayer& l)
 {
-    exp_print("\t\tglColor4f(%.2ff, %.2ff, %.2ff, %.2ff);", r, g, b, a);
-}
-
-static void exp_immediate(const EdLayer& l, const char* prim)
-{
-    exp_put("\tDROW TYPE : ***glBegin ~ glEnd***\n");
-    exp_put(expRule);
-    exp_print("\tglBegin(%s);\n", prim);
-    if (l.colorSel < 0) {
-        exp_colour(l.r, l.g, l.b, l.a);
-        exp_put("\n");
-    }
+    exp_line(EXP_IMMEDIATE);
+    exp_line(EXP_RULE);
+    exp_line(EXP_BEGIN, expPrimNames[l.drawType]);
+    if (l.colorSel < COLOR_PER_VERTEX)
+        exp_line(EXP_COLOR, l.r, l.g, l.b, l.a);
     for (int j = 0; j < l.count; j++) {
-        if (l.colorSel >= 0)
-            exp_colour(l.vr[j], l.vg[j], l.vb[j], l.va[j]);
-        exp_print("\t\tglVertex2f(%.f.f, %.f.f);\n", l.vx[j], l.vy[j]);
-    }
-    exp_put("\t\tglEnd();\n\n");
-}
-
-static void exp_arrays(const EdLayer& l, const char* prim, int num)
-{
-    exp_put("\tDROW TYPE : ***Arrays***\n");
-    exp_put(expRule);
-    exp_print("\tfloat cl%d[]=//color\n\t\t{\n", num);
-    for (int j = 0; j < l.count; j++) {
-        if (l.colorSel < 0)
-            exp_print("\t\t%.2ff,%.2ff,%.2ff,%.2ff,\n", l.r, l.g, l.b, l.a);
+        if (l.colorSel >= COLOR_PER_VERTEX)
+            exp_line(EXP_COLOR EXP_VERTEX, l.vr[j], l.vg[j], l.vb[j], l.va[j], l.vx[j], l.vy[j]);
         else
-            exp_print("\t\t%.2ff,%.2ff,%.2ff,%.2ff,\n", l.vr[j], l.vg[j], l.vb[j], l.va[j]);
+            exp_line(EXP_VERTEX, l.vx[j], l.vy[j]);
     }
-    exp_put("\t\t};\n");
-    exp_print("\tfloat vt%d[]=//vertex\n\t\t{\n", num);
+    exp_line(EXP_END);
+    exp_line("%s", "");
+}
+
+void exp_arrays(const EdLayer& l, int num)
+{
+    const bool own = l.colorSel >= COLOR_PER_VERTEX;
+    exp_line(EXP_ARRAYS);
+    exp_line(EXP_RULE);
+    exp_line("\tfloat cl%d[]=//color", num);
+    exp_line("\t\t{");
     for (int j = 0; j < l.count; j++)
-        exp_print("\t\t%.f.f,%.f.f,\n", l.vx[j], l.vy[j]);
-    exp_put("\t\t};\n");
-    exp_print("\tglColorPointer(4,GL_FLOAT,0,cl%d);\n", num);
-    exp_print("\tglVertexPointer(2,GL_FLOAT,0,vt%d);\n", num);
-    exp_print("\tglDrawArrays(%s,0,%d);\n\n\n", prim, l.count);
+        exp_line("\t\t%.2ff,%.2ff,%.2ff,%.2ff,", own ? l.vr[j] : l.r, own ? l.vg[j] : l.g, own ? l.vb[j] : l.b,
+                 own ? l.va[j] : l.a);
+    exp_line("\t\t};");
+    exp_line("\tfloat vt%d[]=//vertex", num);
+    exp_line("\t\t{");
+    for (int j = 0; j < l.count; j++)
+        exp_line("\t\t%.f.f,%.f.f,", l.vx[j], l.vy[j]);
+    exp_line("\t\t};");
+    exp_line("\tglColorPointer(4,GL_FLOAT,0,cl%d);", num);
+    exp_line("\tglVertexPointer(2,GL_FLOAT,0,vt%d);", num);
+    exp_line("\tglDrawArrays(%s,0,%d);", expPrimNames[l.drawType], l.count);
+    exp_line("%s", "");
+    exp_line("%s", "");
+}
+
+static bool exp_written(const EdLayer& l)
+{
+    return l.view != VIEW_OFF && l.count > 0;
 }
 
 static void exp_layer(int i)
 {
     const EdLayer& l = ed[i];
-    if (l.view == 0 || l.count == 0)
+    if (!exp_written(l))
         return;
-    const char* prim = expPrimNames[l.drawType];
-    if (i == 0)
-        exp_print("SIZE X = %d, Y = %d\n\n", cm.sizeX * 2, cm.sizeY * 2);
-    exp_print("LAYER : %d ________________________________________\n", i + 1);
-    exp_immediate(l, prim);
-    exp_arrays(l, prim, i + 1);
+    if (i == 0) {
+        exp_line(EXP_SIZE, cm.sizeX * 2, cm.sizeY * 2);
+        exp_line("%s", "");
+    }
+    exp_line(EXP_LAYER, i + 1);
+    exp_immediate(l);
+    exp_arrays(l, i + 1);
+}
+
+// glibc's memory stream reports neither a failed write in ferror nor a failed
+// last allocation in fclose: the latter leaves no text, which must not pass
+// for an empty model.
+bool exp_format(char** text, size_t* size)
+{
+    *text = nullptr;
+    expOut = open_memstream(text, size);
+    if (!expOut)
+        return false;
+    expSink = exp_to_text;
+    expLinesOk = true;
+    for (int i = 0; i < ED_LAYERS; i++)
+        exp_layer(i);
+    const bool closed = fclose(expOut) == 0;
+    expOut = nullptr;
+    return closed && expLinesOk && *text;
+}
+
+// Every number the text holds, as it prints them (colours in hundredths),
+// hashed (FNV-1a), so two models of the same text share it and a change to the
+// text all but surely changes it. Cheap enough for every frame.
+unsigned long long exp_fingerprint()
+{
+    unsigned long long h = 14695981039346656037ull;
+    auto mix = [&h](double v) { h = (h ^ (unsigned long long)std::llround(v)) * 1099511628211ull; };
+    auto colour = [&mix](double r, double g, double b, double a) {
+        for (double c : {r, g, b, a})
+            mix(c * 100);
+    };
+    for (int i = 0; i < ED_LAYERS; i++) {
+        const EdLayer& l = ed[i];
+        const bool own = l.colorSel >= COLOR_PER_VERTEX;
+        if (!exp_written(l)) {
+            mix(-1);
+            continue;
+        }
+        for (double v : {(double)l.count, (double)l.drawType, (double)own, i == 0 ? cm.sizeX : 0.0, i == 0 ? cm.sizeY : 0.0})
+            mix(v);
+        if (!own)
+            colour(l.r, l.g, l.b, l.a);
+        for (int j = 0; j < l.count; j++) {
+            mix(l.vx[j]);
+            mix(l.vy[j]);
+            if (own)
+                colour(l.vr[j], l.vg[j], l.vb[j], l.va[j]);
+        }
+    }
+    return h;
 }
 
 // Flushed at once: with output to a file or pipe the report would otherwise
@@ -155,40 +159,7 @@ static void exp_report(int err)
     fprintf(stderr, "tessaloom: export not written: %s\n", strerror(err));
 }
 
-// glibc's memory stream reports neither a failed write in ferror nor a failed
-// last allocation in fclose: the latter leaves no text, which must not pass
-// for an empty model.
-static bool exp_format(char** text, size_t* size)
-{
-    expOut = open_memstream(text, size);
-    if (!expOut)
-        return false;
-    expFailed = false;
-    for (int i = 0; i < ED_LAYERS; i++)
-        exp_layer(i);
-    const bool closed = fclose(expOut) == 0;
-    expOut = nullptr;
-    return closed && !expFailed && *text;
-}
-
-// The file itself is written, so a link is followed and its mode, owner and
-// hard links stay; whatever the user may not write is refused. A failure
-// leaves the errno of its first failed step.
-static bool exp_write(const char* text, size_t size)
-{
-    FILE* f = fopen(dataPassM, "w");
-    if (!f)
-        return false;
-    const bool ok = fwrite(text, 1, size, f) == size && fflush(f) == 0;
-    const int err = errno;
-    const bool closed = fclose(f) == 0;
-    if (!ok)
-        errno = err;
-    return ok && closed;
-}
-
-// The whole text is formatted before the file is opened, so the file stands
-// truncated or half written only for the moment of one write.
+// The whole text is formatted before the file is touched.
 void edit_data(int mode)
 {
     if (mode != 0)
@@ -198,6 +169,9 @@ void edit_data(int mode)
     const bool ok = exp_format(&text, &size) && exp_write(text, size);
     const int err = errno;
     free(text);
-    if (!ok)
+    snprintf(expFailure, sizeof expFailure, "%s", ok ? "" : strerror(err));
+    if (ok)
+        expSaved = exp_fingerprint();
+    else
         exp_report(err);
 }

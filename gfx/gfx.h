@@ -18,9 +18,11 @@ void fontIn(ScnFont face, int size, double alpha, double x, double y, const char
 #define fontB(...) fontIn(imgFontB, __VA_ARGS__)
 #define fontA(...) fontIn(imgFontA, __VA_ARGS__)
 
-// Start-up progress screen: the first `done` finished stages, then the stage
-// now running (formatted), one line every 6 pixels from (-42, -42), swapped.
-void load_progress(int done, const char* format, ...) __attribute__((format(printf, 2, 3)));
+// The loaders' stages in start order (the image stage is shown done with the
+// textures'). The progress screen: the stages before `stage`, done, then the
+// line of the one now running (formatted), a line apart, swapped.
+enum { STAGE_FONTS, STAGE_IMAGE, STAGE_TXTUR, STAGE_SOUND, STAGE_INPUT };
+void load_progress(int stage, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
 // The display lists, under the numbers they have always had.
 enum GfxList {

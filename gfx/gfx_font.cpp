@@ -2,6 +2,7 @@
 // square per byte, in either face.
 #include <cstdarg>
 #include <cstdio>
+#include <iterator>
 
 #include "gfx/gfx.h"
 #include "resources/res_files.h"
@@ -12,13 +13,14 @@ void load_Fonts()
         createTex(0, res_path(RES_FONTS[0][size]).c_str(), &imgFontA[size]);
         createTex(0, res_path(RES_FONTS[1][size]).c_str(), &imgFontB[size]);
     }
-    load_progress(0, "FONTS CHECK");
+    load_progress(STAGE_FONTS, "FONTS CHECK");
     SDL_Delay(100);
 }
 
-void load_progress(int done, const char* format, ...)
+void load_progress(int stage, const char* format, ...)
 {
-    static const char* const stages[] = {"FONTS CHECK OK", "IMAGE CHECK OK", "TXTUR CHECK OK", "SOUND CHECK OK"};
+    static const char* const done[] = {"FONTS CHECK OK", "IMAGE CHECK OK", "TXTUR CHECK OK", "SOUND CHECK OK"};
+    static_assert(std::size(done) == STAGE_INPUT, "a line for every stage that can be done");
     char line[TXT_BUF];
     va_list ap;
     va_start(ap, format);
@@ -26,9 +28,9 @@ void load_progress(int done, const char* format, ...)
     va_end(ap);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_TEXTURE_2D);
-    for (int i = 0; i < done; i++)
-        fontB(0, alB, -42, -42 + 6 * i, "%s", stages[i]);
-    fontB(0, alB, -42, -42 + 6 * done, "%s", line);
+    for (int i = 0; i < stage; i++)
+        fontB(0, alB, LAY_PROGRESS_X, LAY_PROGRESS_Y + LAY_LINE * i, "%s", done[i]);
+    fontB(0, alB, LAY_PROGRESS_X, LAY_PROGRESS_Y + LAY_LINE * stage, "%s", line);
     glDisable(GL_TEXTURE_2D);
     SDL_GL_SwapBuffers();
 }

@@ -4,8 +4,8 @@
 #include <initializer_list>
 
 #include "app/app.h"
+#include "app/app_panel.h"
 #include "gfx/gfx.h"
-#include "input/input.h"
 
 // The panel cursor's bar spans the panel column, drawn from where its values start.
 constexpr double LST_BAR_L = LAY_PANEL_L - LAY_VALUES, LST_BAR_R = LAY_PANEL_R - LAY_VALUES;
@@ -74,11 +74,11 @@ static void lst_upright(double x, const LayBox& b)
     glVertex2d(x, b.bottom);
 }
 
-// The preview boxes, each crossed at its middle; the first two split into
-// halves and each half again, the third halved.
+// The preview boxes, each crossed at its middle and split upright through
+// where its drawings stand.
 static void lst_previews()
 {
-    const double l = LAY_PANEL_L, r = LAY_PANEL_R, q = (r - l) / 4;
+    const double l = LAY_PANEL_L, r = LAY_PANEL_R;
     resetGL(0, LAY_ROW_PREVIEW);
     glBegin(GL_QUADS);
     glColor4d(0, 0.3, 1, 0.2);
@@ -95,10 +95,13 @@ static void lst_previews()
         glVertex2d(l, (b.top + b.bottom) / 2.0);
         glVertex2d(r, (b.top + b.bottom) / 2.0);
     }
-    for (int i = 0; i < 2; i++)
-        for (double x : {l + q, l + 2 * q, r - q})
-            lst_upright(x, LAY_PREVIEWS[i]);
-    lst_upright(l + 2 * q, LAY_PREVIEWS[2]);
+    for (const LayBox& b : LAY_PREVIEWS) {
+        if (b.halved)
+            lst_upright(LAY_PREVIEW_STILL, b);
+        lst_upright(LAY_PREVIEW_MID, b);
+        if (b.halved)
+            lst_upright(LAY_PREVIEW_SPIN, b);
+    }
     glEnd();
 }
 
@@ -140,7 +143,7 @@ static void lst_compile(GfxList list, void (*contents)())
 
 void load_ImgSet()
 {
-    load_progress(2, "TXTUR CHECK");
+    load_progress(STAGE_TXTUR, "TXTUR CHECK");
     SDL_Delay(100);
     lst_compile(LST_ARROWS, [] { lst_arrows(0); });
     lst_compile(LST_ARROWS_WIDE, [] { lst_arrows(-42); });

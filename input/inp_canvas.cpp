@@ -14,7 +14,7 @@ static void inp_cursor_step()
     int dx = INP.left ? -m : INP.right ? m : 0;
     if (dx == 0 && dy == 0)
         return;
-    SE(0);
+    SE(CUE_STEP);
     cm.curX += dx;
     cm.curY += dy;
 }
@@ -24,10 +24,10 @@ static void inp_color_step()
     double* ch[4];
     edit_channels(ch, cm.selVertex);
     if (INP.up || INP.down) {
-        SE(0);
+        SE(CUE_STEP);
         cm.colorChannel += INP.up ? -1 : 1;
     } else if (INP.left || INP.right) {
-        SE(0);
+        SE(CUE_STEP);
         *ch[cm.colorChannel] += INP.left ? -0.05 : 0.05;
     }
 }
@@ -46,7 +46,7 @@ static void inp_canvas_limits()
     inp_wrap(cm.curY, cm.sizeY);
     cm.colorChannel = std::clamp(cm.colorChannel, 0, 3);
     double* ch[4];
-    for (int k : {-1, cm.selVertex}) {
+    for (int k : {VERTEX_NONE, cm.selVertex}) {
         edit_channels(ch, k);
         for (double* v : ch)
             *v = std::clamp(*v, 0.0, 1.0);
@@ -57,16 +57,16 @@ void inp_mode1_cur()
 {
     EdLayer& L = ed[cm.layer];
     // The vertex carried or tuned is one of the current layer's.
-    assert(cm.selVertex >= -1 && cm.selVertex < L.count);
-    if (cm.designMode == 0) {
+    assert(cm.selVertex >= VERTEX_NONE && cm.selVertex < L.count);
+    if (cm.designMode == DESIGN_DRAW) {
         inp_cursor_step();
         // The carried vertex follows before the wrap, so it may rest beyond the edge.
-        if (cm.selVertex != -1) {
+        if (cm.selVertex != VERTEX_NONE) {
             L.vx[cm.selVertex] = cm.curX;
             L.vy[cm.selVertex] = cm.curY;
         }
-    } else if (cm.designMode == 1) {
-        if (cm.selVertex == -1 && L.colorSel != -2)
+    } else if (cm.designMode == DESIGN_COLOR) {
+        if (cm.selVertex == VERTEX_NONE && L.colorSel != COLOR_LAYER_EDIT)
             inp_cursor_step();
         else
             inp_color_step();
@@ -78,42 +78,42 @@ static void inp_draw_pick()
 {
     EdLayer& L = ed[cm.layer];
     cm.selVertex = edit_same_pos();
-    if (cm.selVertex != -1) {
-        SE(1);
+    if (cm.selVertex != VERTEX_NONE) {
+        SE(CUE_CONFIRM);
     } else if (L.count >= ED_MAXVERT) {
-        SE(2);
+        SE(CUE_CANCEL);
     } else {
         L.vx[L.count] = cm.curX;
         L.vy[L.count] = cm.curY;
         L.count += 1;
-        SE(1);
+        SE(CUE_CONFIRM);
     }
 }
 
 static void inp_color_pick()
 {
     EdLayer& L = ed[cm.layer];
-    if (cm.selVertex != -1) {
-        cm.selVertex = -1;
-    } else if (L.colorSel == -2) {
-        L.colorSel = -1;
+    if (cm.selVertex != VERTEX_NONE) {
+        cm.selVertex = VERTEX_NONE;
+    } else if (L.colorSel == COLOR_LAYER_EDIT) {
+        L.colorSel = COLOR_LAYER;
     } else {
         cm.selVertex = edit_same_pos();
-        L.colorSel = cm.selVertex == -1 ? -2 : cm.selVertex;
+        L.colorSel = cm.selVertex == VERTEX_NONE ? COLOR_LAYER_EDIT : cm.selVertex;
     }
 }
 
 void inp_mode1_B1()
 {
-    if (cm.designMode == 0) {
-        if (cm.selVertex == -1) {
+    if (cm.designMode == DESIGN_DRAW) {
+        if (cm.selVertex == VERTEX_NONE) {
             inp_draw_pick();
         } else {
-            SE(1);
-            cm.selVertex = -1;
+            SE(CUE_CONFIRM);
+            cm.selVertex = VERTEX_NONE;
         }
-    } else if (cm.designMode == 1) {
-        SE(1);
+    } else if (cm.designMode == DESIGN_COLOR) {
+        SE(CUE_CONFIRM);
         inp_color_pick();
     }
 }
@@ -121,16 +121,16 @@ void inp_mode1_B1()
 void inp_mode1_B2()
 {
     EdLayer& L = ed[cm.layer];
-    if (cm.designMode == 0) {
-        SE(2);
-        if (cm.selVertex != -1)
-            cm.selVertex = -1;
+    if (cm.designMode == DESIGN_DRAW) {
+        SE(CUE_CANCEL);
+        if (cm.selVertex != VERTEX_NONE)
+            cm.selVertex = VERTEX_NONE;
         else if (L.count > 0)
             L.count -= 1;
-    } else if (cm.designMode == 1) {
-        SE(2);
-        cm.selVertex = -1;
-        if (L.colorSel == -2)
-            L.colorSel = -1;
+    } else if (cm.designMode == DESIGN_COLOR) {
+        SE(CUE_CANCEL);
+        cm.selVertex = VERTEX_NONE;
+        if (L.colorSel == COLOR_LAYER_EDIT)
+            L.colorSel = COLOR_LAYER;
     }
 }

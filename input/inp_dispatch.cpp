@@ -13,9 +13,9 @@ bool inp_gate_open(Uint32 stamp, Uint32 limit)
 static void inp_step_gate()
 {
     if (inp_gate_open(tm.moveStamp, INP_STEP_MS)) {
-        if (cm.pane == 0)
+        if (cm.pane == PANE_PANEL)
             inp_mode0_cur();
-        else if (cm.pane == 1)
+        else if (cm.pane == PANE_CANVAS)
             inp_mode1_cur();
     } else if (!INP.up && !INP.down && !INP.left && !INP.right) {
         tm.moveStamp = 0;
@@ -24,20 +24,20 @@ static void inp_step_gate()
 
 static void inp_pane_switch()
 {
-    SE(3);
-    cm.selVertex = -1;
+    SE(CUE_PANE);
+    cm.selVertex = VERTEX_NONE;
     cm.pane += 1;
-    if (ed[cm.layer].colorSel == -2)
-        ed[cm.layer].colorSel = -1;
+    if (ed[cm.layer].colorSel == COLOR_LAYER_EDIT)
+        ed[cm.layer].colorSel = COLOR_LAYER;
 }
 
 static void inp_press_handlers()
 {
     if (INP.btnC) {
         inp_pane_switch();
-    } else if (cm.pane == 0) {
+    } else if (cm.pane == PANE_PANEL) {
         inp_mode0_btm();
-    } else if (cm.pane == 1) {
+    } else if (cm.pane == PANE_CANVAS) {
         if (INP.btnA)
             inp_mode1_B1();
         else if (INP.btnB)
@@ -49,10 +49,10 @@ static void inp_press_gate()
 {
     if (inp_gate_open(tm.pressStamp, INP_PRESS_MS)) {
         inp_press_handlers();
-        if (cm.pane < 0)
-            cm.pane = 1;
-        else if (cm.pane > 1)
-            cm.pane = 0;
+        if (cm.pane < PANE_PANEL)
+            cm.pane = PANE_CANVAS;
+        else if (cm.pane > PANE_CANVAS)
+            cm.pane = PANE_PANEL;
     } else if (!INP.btnA && !INP.btnB && !INP.btnC) {
         tm.pressStamp = 0;
     }

@@ -17,17 +17,11 @@ static const InpHat inpHats[8] = {
     {SDL_HAT_LEFTUP, 1, 0, 1, 0},    {SDL_HAT_LEFTDOWN, 0, 1, 1, 0},
 };
 
-const char* inp_joy_name(int index)
-{
-    const char* name = SDL_JoystickName(index);
-    return name ? name : "";
-}
-
 void load_input()
 {
     int i = 0;
     for (; i < SDL_NumJoysticks() && i < JOY_SLOTS; i++) {
-        load_progress(4, "INPUT CHECK %d:%.200s", i + 1, inp_joy_name(i));
+        load_progress(STAGE_INPUT, "INPUT CHECK %d:%.200s", i + 1, joy_name(i));
         SDL_Delay(100);
         Joy[i] = SDL_JoystickOpen(i);
         if (!Joy[i])

@@ -4,7 +4,6 @@
 
 #include "app/app.h"
 #include "gfx/gfx.h"
-#include "input/input.h"
 #include "screen/screen.h"
 
 static const GLdouble bgColors[][4] = {
@@ -55,7 +54,7 @@ static void edit_grid()
 
 static void edit_highlight()
 {
-    if (cm.pane == 1) {
+    if (cm.pane == PANE_CANVAS) {
         edit_backs_src(LST_CANVAS_FRAME, 0);
         return;
     }
@@ -65,7 +64,7 @@ static void edit_highlight()
 
 void edit_backs()
 {
-    resetGL(CANVAS_X, 0);
+    resetGL(LAY_CANVAS_X, 0);
     glColor4dv(bgColors[cm.bgColor]);
     glCallList(LST_BACKGROUND);
     edit_axes();
@@ -87,18 +86,18 @@ void edit_backs_src(GfxList list, double y)
 
 static void edit_layer(const EdLayer& l)
 {
-    if (l.view == 1)
+    if (l.view == VIEW_WIRE)
         glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-    if (l.colorSel < 0)
+    if (l.colorSel < COLOR_PER_VERTEX)
         glColor4d(l.r, l.g, l.b, l.a);
     glBegin(l.drawType);
     for (int j = 0; j < l.count; j++) {
-        if (l.colorSel >= 0)
+        if (l.colorSel >= COLOR_PER_VERTEX)
             glColor4d(l.vr[j], l.vg[j], l.vb[j], l.va[j]);
         glVertex2d(l.vx[j], l.vy[j]);
     }
     glEnd();
-    if (l.view == 1)
+    if (l.view == VIEW_WIRE)
         glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 }
 
@@ -108,15 +107,32 @@ void edit_model(double scale, double angle, double x, double y)
     glScaled(scale, scale, 1);
     glRotated(angle, 0, 0, 1);
     for (const EdLayer& l : ed)
-        if (l.view > 0)
+        if (l.view > VIEW_OFF)
             edit_layer(l);
+}
+
+void edit_model_all()
+{
+    const int scales[] = {cm.prevScale1, cm.prevScale2, cm.prevScale3};
+    static_assert(std::size(scales) == std::size(LAY_PREVIEWS), "a scale for every preview box");
+    edit_model(edit_scale(), 0, LAY_CANVAS_X, 0);
+    for (size_t i = 0; i < std::size(scales); i++) {
+        const LayBox& b = LAY_PREVIEWS[i];
+        const double s = scales[i] * PERCENT, y = cm.rowPreview + (b.top + b.bottom) / 2.0;
+        if (b.halved) {
+            edit_model(s, 0, LAY_PREVIEW_STILL, y);
+            edit_model(s, ALP.spin, LAY_PREVIEW_SPIN, y);
+        } else {
+            edit_model(s, 0, LAY_PREVIEW_MID, y);
+        }
+    }
 }
 
 void edit_point(double scale, double angle, double x, double y)
 {
     for (int i = 0; i < ED_LAYERS; i++) {
         const EdLayer& l = ed[i];
-        if (l.view <= 0)
+        if (l.view <= VIEW_OFF)
             continue;
         for (int j = 0; j < l.count; j++) {
             resetGL(scale * l.vx[j] + x, scale * l.vy[j] + y);

@@ -1,21 +1,21 @@
-// Editor display: the editor frame, canvas, model and previews, the panel
-// text, the design status, the clock and the title and footer lines.
+// Editor display: the canvas, model and previews, the panel text, the design
+// status, the clock, the title and footer lines and the joystick selection screen.
 #pragma once
 
+#include "app/app_panel.h"
 #include "gfx/gfx.h"
 
-// The canvas centre stands at window (CANVAS_X, 0); scales are kept in per
-// cent, so one model unit is edit_scale() pixels on the canvas.
-constexpr double CANVAS_X = 60, PERCENT = 0.01;
+// Scales are kept in per cent, so one model unit is edit_scale() pixels on the canvas.
+constexpr double PERCENT = 0.01;
 double edit_scale();
 
 // The names of the view modes, 0 to 2, as the panel and the status show them.
 extern const char* const scnViewNames[];
 
-void editerSet();
 void edit_backs();
 void edit_backs_src(GfxList list, double y);
 void edit_model(double scale, double angle, double x, double y);
+void edit_model_all();  // on the canvas and in the three preview boxes
 void edit_point(double scale, double angle, double x, double y);
 void edit_alias_setter(int on);
 
@@ -32,3 +32,4 @@ void scn_A_sounds(double blink, double x, double y);
 void scn_A_others(double blink, double x, double y);
 
 void scn_tops();
+void scn_selecter();

@@ -88,7 +88,7 @@ void load_Sound()
     } else {
         snd_report_silence();
     }
-    load_progress(3, "SOUND CHECK");
+    load_progress(STAGE_SOUND, "SOUND CHECK");
     snd_warm_up();
     snd.bgmVolume = 120;
     Mix_VolumeMusic(120);
@@ -113,8 +113,8 @@ void end_Sound()
 
 void BGM(int number, int loops)
 {
-    if (number >= 1 && number <= BGM_COUNT)
-        Mix_PlayMusic(BGMsrc[number - 1], loops);
+    if (number >= BGM_FIRST && number <= BGM_LAST)
+        Mix_PlayMusic(BGMsrc[number - BGM_FIRST], loops);
     else
         Mix_HaltMusic();
     tm.moveStamp = tm.now;
@@ -124,11 +124,11 @@ void BGM(int number, int loops)
 // channel 1, the pane switch on channel 2.
 void S_E(int kind, int loops)
 {
-    static const int channels[4] = {0, 1, 1, 2}, firstFile[4] = {0, 1, 7, 8};
-    if (kind < 0 || kind > 3)
+    static const int channels[CUE_KINDS] = {0, 1, 1, 2}, firstFile[CUE_KINDS] = {0, 1, 7, 8};
+    if (kind < CUE_STEP || kind >= CUE_KINDS)
         return;
     int file = firstFile[kind];
-    if (kind == 1) {
+    if (kind == CUE_CONFIRM) {
         snd.seRotor += 1;
         if (snd.seRotor > 4 || snd.seRotor < 0)
             snd.seRotor = 0;
@@ -140,10 +140,10 @@ void S_E(int kind, int loops)
 
 void SE(int kind)
 {
-    if (kind < 0 || kind > 3)
+    if (kind < CUE_STEP || kind >= CUE_KINDS)
         return;
     S_E(kind, 0);
-    if (kind == 0)
+    if (kind == CUE_STEP)
         tm.moveStamp = tm.now;
     else
         tm.pressStamp = tm.now;

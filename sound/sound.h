@@ -5,7 +5,7 @@
 #include "app/app_records.h"
 
 // The four cues by what each means (SE's kind).
-enum { CUE_STEP, CUE_CONFIRM, CUE_CANCEL, CUE_PANE };
+enum { CUE_STEP, CUE_CONFIRM, CUE_CANCEL, CUE_PANE, CUE_KINDS };
 
 void load_Sound();
 void end_Sound();

@@ -1,34 +1,33 @@
 // Text export: a model of every kind of layer read back exactly, the desktop
 // path from USER, and the file itself written through links or refused, with
 // every failure reported, out of memory too.
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
+#include <climits>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <utility>
 
 #include "tests/support/tst.h"
 
-// Exports as the user nobody, in a child process, so that permissions bind
-// even on a test run as root.
-static const uid_t nobody = 65534;
-static void export_as_nobody()
+// Runs fn as the user nobody, in a child process, so that permissions bind
+// even on a test run as root; what fn returned.
+static const uid_t nobody = 65534;  // and its group, nogroup
+static bool as_nobody(const std::function<bool()>& fn)
 {
     const pid_t pid = fork();
-    if (pid == 0) {
-        if (geteuid() == 0 && setuid(nobody) != 0)
-            _exit(1);
-        edit_data(0);
-        _exit(0);
-    }
+    if (pid == 0)
+        _exit(geteuid() == 0 && (setgroups(0, nullptr) || setgid(nobody) || setuid(nobody)) ? 2 : !fn());
     int status = -1;
     waitpid(pid, &status, 0);
-    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) < 2) << status;
+    return status == 0;
 }
 
 struct Export : testing::Test {
@@ -45,7 +44,7 @@ struct Export : testing::Test {
         testing::internal::CaptureStderr();
         const std::string out = tst_stdout([&] {
             std::swap(tstAllocsToFail, failAt);
-            asNobody ? export_as_nobody() : edit_data(0);
+            asNobody ? as_nobody([] { edit_data(0); return true; }) : (edit_data(0), true);
             failAt = std::exchange(tstAllocsToFail, -1);
         });
         return out + testing::internal::GetCapturedStderr();
@@ -121,18 +120,33 @@ TEST_F(Export, RefusesWhatTheUserMayNotWriteAndReportsEveryFailure)
     ASSERT_EQ(symlink(open.c_str(), link.c_str()), 0);
     ASSERT_EQ(geteuid() == 0 ? chown(dir.c_str(), nobody, -1) : 0, 0);  // root hands the folder to nobody
     chmod(dir.c_str(), 0555);
+    chmod(open.c_str(), 0606);
     EXPECT_EQ(run(link, true), "") << "the folder's own mode does not matter, and a link is followed";
-    EXPECT_NE(tst_slurp(open).find("glVertex2f(1.f, 1.f);"), std::string::npos);
+    const std::string model = tst_slurp(open);
+    EXPECT_NE(model.find("glVertex2f(1.f, 1.f);"), std::string::npos);
+    struct stat st;
+    EXPECT_TRUE(lstat(link.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) << "the link stays a link";
+    EXPECT_TRUE(stat(open.c_str(), &st) == 0 && (st.st_mode & 07777) == 0606) << "the mode stays";
+    chmod(open.c_str(), 0444);
+    EXPECT_EQ(run(link, true), failed(link, EACCES)) << "a read-only file";
+    EXPECT_EQ(tst_slurp(open), model);
+    EXPECT_EQ(system(("test $(ls -A " + dir + " | wc -l) = 2").c_str()), 0) << "no other file made";
     chmod(dir.c_str(), 0755);
-    // Room for the report on the captured output, not for the export: a full disk.
-    signal(SIGXFSZ, SIG_IGN);
+    // Room for the report on the captured output, not for the export: a full disk, where the file
+    // does not yet exist; and a write stopped halfway, over a file longer than the text, whose
+    // bytes are put back.
+    const std::string old(2000, '#');
+    std::ofstream(open) << old;
     rlimit lim;
     const rlimit full = {100, RLIM_INFINITY};
     getrlimit(RLIMIT_FSIZE, &lim);
     setrlimit(RLIMIT_FSIZE, &full);
     const std::string report = run(file);
+    const std::string halfway = run(open);
     setrlimit(RLIMIT_FSIZE, &lim);
     EXPECT_EQ(report, failed(file, EFBIG)) << "a full disk";
+    EXPECT_EQ(halfway, failed(open, EFBIG));
+    EXPECT_EQ(tst_slurp(open), old) << "a write stopped halfway";
     EXPECT_EQ(run(file), "") << "once the disk has room again";
     EXPECT_NE(tst_slurp(file).find("glVertex2f(1.f, 1.f);"), std::string::npos);
 }
@@ -165,4 +179,40 @@ TEST_F(Export, DataPathBuiltFromAPlainUserNameThatFitsAndItsFolderMissingTold)
     mkdir((dir + "/Desktop").c_str(), 0755);
     EXPECT_EQ(path("..x"), x + give + link);
     setenv("HOME", home.c_str(), 1);
+}
+
+TEST_F(Export, ModelFileOpensAtStartOrSaysWhyNotAndTakesTheExports)
+{
+    auto open = [](const std::string& name, bool asNobody = false) {
+        testing::internal::CaptureStderr();
+        const bool ok = asNobody ? as_nobody([&] { return exp_open(name.c_str()); }) : exp_open(name.c_str());
+        return std::to_string(ok) + " " + testing::internal::GetCapturedStderr();
+    };
+    char started[PATH_MAX];
+    ASSERT_TRUE(getcwd(started, sizeof started) && chdir(dir.c_str()) == 0);
+    // Missing: an empty model, the name taken from the folder started in, and the first export
+    // makes it; no desktop path or hint then.
+    EXPECT_EQ(open("ship.txt"), "1 ");
+    EXPECT_EQ(std::make_pair(std::string(dataPassM), expModel.layer[0].count), std::make_pair(dir + "/ship.txt", 0));
+    GetDataPath();
+    EXPECT_EQ(std::string(dataPassM), dir + "/ship.txt");
+    tst_put(0, 1, 2);
+    edit_data(0);
+    EXPECT_EQ(open("ship.txt"), "1 ");
+    EXPECT_EQ(std::make_pair(expModel.layer[0].count, expModel.layer[0].vy[0]), std::make_pair(1, 2.0));
+    // What cannot be a model refuses to start, saying why; what cannot take an export is told.
+    std::ofstream("notes.txt") << "Dear diary,\n";
+    mkfifo("pipe", 0644);
+    const std::string tooLong(PATH_SIZE, 'a');
+    EXPECT_EQ(open("notes.txt"), "0 tessaloom: notes.txt:1: expected a model file: \"SIZE X = n, Y = n\" or \"LAYER : n ____...\"\n");
+    EXPECT_EQ(open("."), "0 tessaloom: .: Is a directory\n");
+    EXPECT_EQ(open("pipe"), "0 tessaloom: pipe: not a regular file\n");
+    EXPECT_EQ(open(tooLong), "0 tessaloom: " + tooLong + ": File name too long\n");
+    EXPECT_EQ(open("no/ship.txt"), "1 tessaloom: no/ship.txt: its folder: No such file or directory, so exports will fail\n");
+    chmod("ship.txt", 0444);
+    EXPECT_EQ(open("ship.txt", true), "1 tessaloom: ship.txt: Permission denied, so exports will fail\n");
+    chmod("ship.txt", 0200);
+    EXPECT_EQ(open("ship.txt", true), "0 tessaloom: ship.txt: Permission denied\n");
+    expFile = nullptr;
+    ASSERT_EQ(chdir(started), 0);
 }

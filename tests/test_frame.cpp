@@ -36,9 +36,6 @@ TEST(Frame, ShortFramesArePaddedTo50msAndFramesCountedEachSecond)
     EXPECT_EQ(std::make_pair(tm.fps, tm.fpsCount), std::make_pair(1, 0)) << "the frame before the second's end counted";
     const auto padded = frame(30);
     EXPECT_TRUE(padded.second + 1 >= padded.first && padded.second < padded.first + 25) << padded.first << " ms due, " << padded.second << " taken";
-    tm.framePeriod = 0;  // the clock's frames a second, whatever the period
-    scn_B_timers(0.5, 0, 0);
-    EXPECT_EQ(tm.timeF, 1u);
     // The title's pulse, from its alpha and direction: up to 1 (the drawing test's first frame),
     // then down to 0, by 0.01 a frame.
     const double pulse[3][4] = {{0.995, 0, 1, 1}, {0.5, 1, 0.49, 1}, {0.005, 1, 0, 0}};

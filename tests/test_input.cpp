@@ -38,6 +38,7 @@ TEST(Input, JoystickAndKeyboardLevelsMergeIntoInp)
     const int hatOf[4] = {SDL_HAT_UP, SDL_HAT_DOWN, SDL_HAT_LEFT, SDL_HAT_RIGHT};
     const SDLKey keyOf[8] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_z, SDLK_x, SDLK_SPACE, SDLK_RETURN};
     Uint8* k = SDL_GetKeyState(nullptr);
+    int InpRec::*const level[8] = {&InpRec::up, &InpRec::down, &InpRec::left, &InpRec::right, &InpRec::btnA, &InpRec::btnB, &InpRec::btnC, &InpRec::btnD};
     // Each level alone: from the joystick's hat or its buttons 3, 2, 9 and 8 (A to D), then from the keyboard.
     for (int i = 0; i < 16; i++) {
         const int b = i % 8;
@@ -46,7 +47,7 @@ TEST(Input, JoystickAndKeyboardLevelsMergeIntoInp)
         inputEngine();
         k[keyOf[b]] = 0;
         for (int f = 0; f < 8; f++)
-            EXPECT_EQ((&INP.up)[f], f == b) << "level " << b << (i < 8 ? " from the joystick" : " from the keyboard");
+            EXPECT_EQ(INP.*level[f], f == b) << "level " << b << (i < 8 ? " from the joystick" : " from the keyboard");
     }
 }
 
@@ -89,7 +90,7 @@ TEST(Input, PanelCursorWrapsAndEveryValueItemStepsWithinItsLimits)
         hold(0, 0, left, right);
         return std::make_pair(cue_of(inp_mode0_cur), *field);
     };
-    for (int k = 0; k < 31; k++) {
+    for (int k = 0; k < ITEM_COUNT; k++) {
         SCOPED_TRACE("item " + std::to_string(k));
         const TstItem& c = tstItems[k];
         cm.menuItem = k;

@@ -20,7 +20,7 @@ dpkg-deb -f "$deb" Depends | grep libsdl1.2debian | grep libsdl-mixer1.2 | grep 
 dpkg-deb -x "$deb" "$W/root"
 lintian --fail-on error,warning --pedantic -I "$deb" 2>&1 || fail "lintian"
 appstreamcli validate --no-net "$W"/root/usr/share/metainfo/*.metainfo.xml || fail "AppStream metadata"
-desktop-file-validate "$W"/root/usr/share/applications/tessaloom.desktop && grep -qx Exec=/usr/bin/tessaloom "$W"/root/usr/share/applications/tessaloom.desktop || fail "the desktop entry is not valid or not for /usr"
+desktop-file-validate "$W"/root/usr/share/applications/tessaloom.desktop && grep -qx "Exec=/usr/bin/tessaloom %f" "$W"/root/usr/share/applications/tessaloom.desktop || fail "the desktop entry is not valid or not for /usr"
 
 git -C "$2" rev-parse --git-dir >/dev/null 2>&1 || { echo "skipped: package: lintian and the entries passed; the second build needs a git checkout, for its files and time"; exit 77; }
 git -C "$2" ls-files -z -co --exclude-standard | tar -C "$2" --null -T - -cf - | tar -xf - --one-top-level="$W/src"

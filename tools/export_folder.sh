@@ -27,15 +27,11 @@ if [ -z "${HOME:-}" ]; then
     exit 0
 fi
 desk=$(xdg-user-dir DESKTOP 2>/dev/null) && [ -n "$desk" ] || desk=$HOME/Desktop
-# How root's part is run: as root, through sudo when it can be had (without a
-# password, or asked for at a terminal of a user in an admin group), else by
-# hand: then the hint says what to have run as root.
-root=none
-if [ "$(id -u)" -eq 0 ]; then
-    root=""
-elif command -v sudo >/dev/null && { sudo -n true 2>/dev/null || { [ -t 0 ] && id -nG | grep -qwE 'sudo|admin|wheel'; }; }; then
-    root=sudo
-fi
+# How root's part is run: as root, through sudo when it can be had (sudo asks
+# for a password itself, where it may), else by hand: then the hint says what
+# to have run as root.
+. "$(dirname "$(readlink -f "$0")")/root.sh"
+root_probe later
 # The editor says the same at start-up (export/exp_text.cpp), in the words for
 # a user without sudo.
 hint() {
@@ -43,18 +39,18 @@ hint() {
     [ -d "$desk" ] || make="mkdir -p $(printf %q "$desk")"
     dir="mkdir -p $(printf %q "/Users/$USER")" link="ln -s $(printf %q "$desk") $(printf %q "$want")"
     printf 'tessaloom: %s does not exist, so exports will fail; to give the export its folder, ' "$want"
-    if [ "$root" = none ]; then
+    if [ "$ROOT" = none ]; then
         echo "${make:+run: $make, then }as root run: $dir && $link"
     else
-        echo "run: ${make:+$make && }${root:+$root }$dir && ${root:+$root }$link"
+        echo "run: ${make:+$make && }${ROOT:+$ROOT }$dir && ${ROOT:+$ROOT }$link"
     fi
 }
 
 case "${1:-}" in
 provide | hint)
-    if [ "$1" = provide ] && [ "$root" != none ]; then
+    if [ "$1" = provide ] && [ "$ROOT" != none ]; then
         echo "tessaloom: $want does not exist; making it a link to $desk for the export"
-        mkdir -p "$desk" && $root mkdir -p "/Users/$USER" && $root ln -s "$desk" "$want" || { root=none && hint; }
+        mkdir -p "$desk" && $ROOT mkdir -p "/Users/$USER" && $ROOT ln -s "$desk" "$want" || { ROOT=none && hint; }
     else
         hint
     fi

@@ -74,7 +74,8 @@ seek() {
 }
 
 # as_root CMD...: CMD as root; for anyone else through sudo, which must not ask
-as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo -n "$@"; fi; }
+. "$E2E/../../tools/root.sh"
+as_root() { root_probe never; [ "$ROOT" != none ] && $ROOT "$@"; }
 # user TAG: a private export user with an empty desktop, in a folder of the
 # tester's own under /Users; sets TUSER, DESK and EXPORT. Without root the
 # test ends there, as skipped (77), saying why.

@@ -25,6 +25,6 @@ hits = [(x, y) for y in range(-12, 13) for x in range(-12, 13)
         if (lambda r, g, b: r < 16 and abs(g - 128 - b / 2) <= 8)(*px(460 + 18 * x, 300 + 18 * y))]
 tops = [*range(-252, -204, 6), *range(-192, -120, 6), -108, -42, 24, *range(222, 246, 6), *range(258, 282, 6)]
 green = [px(128, 301 + t)[1] for t in tops]
-best = max(range(31), key=lambda k: green[k])
+best = max(range(len(tops)), key=lambda k: green[k])
 lit = green[best] - max(g for k, g in enumerate(green) if k != best) >= 15
 print('%s %s' % ('%d %d' % hits[0] if len(hits) == 1 else '- -', best if lit else '-'))

@@ -24,7 +24,7 @@ DESTDIR=$R USER=tess-e2e-$$-none cmake --install "$TESS_BUILD" --component tessa
 has out 0 '^tessaloom:'
 [ -x "$P/bin/tessaloom" ] && [ ! -L "$P/bin/tessaloom" ] || fail "the executable is not in bin"
 diff -r "$TESS_BUILD/Tessaloom.app" "$P/share/tessaloom/Tessaloom.app" || fail "the installed bundle differs"
-grep -qx Exec=/opt/tess/bin/tessaloom "$P/share/applications/tessaloom.desktop" || fail "the menu entry does not start /opt/tess/bin/tessaloom"
+grep -qx "Exec=/opt/tess/bin/tessaloom %f" "$P/share/applications/tessaloom.desktop" || fail "the menu entry does not start /opt/tess/bin/tessaloom"
 [ "$(find "$R" -name '*.svg')" = "$P/share/icons/hicolor/scalable/apps/tessaloom.svg" ] || fail "not one icon"
 
 # The installed program through a link in another folder: the bundle in the

@@ -24,7 +24,7 @@ bad() {
 bad --bogus "unrecognized option '--bogus'"
 bad "-hx" "invalid option -- 'x'"
 bad "--help --version" "extra option '--version'"
-bad "foo" "extra operand 'foo'"
+bad "foo bar" "extra operand 'bar'"
 
 # alone ENV...: the program on a pseudo-terminal with ENV; what the terminal showed in out
 alone() {

@@ -28,7 +28,7 @@ struct TstWindow : testing::Environment {
 static testing::Environment* const tstWindow = testing::AddGlobalTestEnvironment(new TstWindow);
 static std::vector<GLfloat> tstBuf(1 << 22);
 
-const TstItem tstItems[31] = {
+const TstItem tstItems[ITEM_COUNT] = {
     {&cm.scale, 50, 50, 3000, -252, 0}, {&cm.sizeX, 2, 2, 400, -246, 0}, {&cm.sizeY, 2, 2, 400, -240, 0},
     {&cm.gridSpan, 1, 0, 100, -234, 0}, {&cm.cursorMove, 1, 1, 100, -228, 0}, {&cm.antiAlias, 1, 0, 1, -222, 0},
     {&cm.layer, 1, 0, 5, -216, 0}, {&cm.designMode, 1, 0, 1, -210, 0}, {&ed[0].view, 1, 0, 2, -192, 1},
@@ -150,13 +150,14 @@ std::string tst_stdout(const std::function<void()>& run)
     return testing::internal::GetCapturedStdout();
 }
 
-// glibc lets a program replace malloc and realloc, and its own functions then call these.
+// glibc lets a program replace malloc, calloc and realloc, and its own functions then call these.
 thread_local long tstAllocsToFail = -1;
 #ifdef __SANITIZE_ADDRESS__
 const bool tstAllocCanFail = false;
 #else
 const bool tstAllocCanFail = true;
 extern "C" void* __libc_malloc(size_t);
+extern "C" void* __libc_calloc(size_t, size_t);
 extern "C" void* __libc_realloc(void*, size_t);
 static bool tst_alloc_fails()
 {
@@ -166,5 +167,6 @@ static bool tst_alloc_fails()
     return true;
 }
 extern "C" void* malloc(size_t n) noexcept { return tst_alloc_fails() ? nullptr : __libc_malloc(n); }
+extern "C" void* calloc(size_t n, size_t size) noexcept { return tst_alloc_fails() ? nullptr : __libc_calloc(n, size); }
 extern "C" void* realloc(void* p, size_t n) noexcept { return tst_alloc_fails() ? nullptr : __libc_realloc(p, n); }
 #endif

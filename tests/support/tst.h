@@ -29,11 +29,11 @@ struct TstPrim {
     std::vector<TstVert> v;
 };
 
-// The panel's 31 items as the design gives them: the value left and right change
+// The panel's items as the design gives them: the value left and right change
 // (none on the four commands), its step and the range it stops at, the top of the
 // cursor bar on its line and its section (0 GLOBAL, 1 LAYER, 2 PREVIEW, 3 BACKGROUND, 4 OTHER).
 struct TstItem { int *field, step, lo, hi, bar, section; };
-extern const TstItem tstItems[31];
+extern const TstItem tstItems[ITEM_COUNT];
 
 std::vector<TstPrim> tst_feedback(const std::function<void()>& draw);
 // One "x,y alpha:text" entry per run of glyphs of one size, in drawing order, " 16px" after the
@@ -42,7 +42,7 @@ std::vector<std::string> tst_lines(const std::vector<TstPrim>& prims);
 void tst_put(int layer, double x, double y);
 std::string tst_slurp(const std::string& path);
 std::string tst_stdout(const std::function<void()>& run);  // what run printed
-// This thread's malloc or realloc that many from now fails, or none (-1). Not under
+// This thread's malloc, calloc or realloc that many from now fails, or none (-1). Not under
 // AddressSanitizer, which keeps its own allocator.
 extern thread_local long tstAllocsToFail;
 extern const bool tstAllocCanFail;
