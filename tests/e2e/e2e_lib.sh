@@ -15,13 +15,16 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; tail -n +1 "$WORK/out" "$WORK/err" >&2 2>/dev/null; exit 1; }
 
-# start_app [env assignments or wrapper...]: the program from an unrelated
-# folder, output in $WORK/out and err. Leak-checked runs keep Mesa's driver
-# loaded to the end (see tests/CMakeLists.txt).
+# start_app [env assignments or wrapper...] [-- ARGS...]: the program from an
+# unrelated folder, output in $WORK/out and err. Leak-checked runs keep Mesa's
+# driver loaded to the end (see tests/CMakeLists.txt).
 start_app() {
+    local pre=()
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do pre+=("$1") && shift; done
+    [ $# = 0 ] || shift
     mkdir -p "$WORK/cwd"
     (cd "$WORK/cwd" && exec env SDL_AUDIODRIVER=dummy ${TESS_APP_PRELOAD:+LD_PRELOAD=$TESS_APP_PRELOAD} \
-        ${TESS_APP_PRELOAD:+ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0} "$@" "$BIN" >"$WORK/out" 2>"$WORK/err") &
+        ${TESS_APP_PRELOAD:+ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0} "${pre[@]}" "$BIN" "$@" >"$WORK/out" 2>"$WORK/err") &
     APP=$!
 }
 # within SECONDS CODE: CODE comes true in that time, tried every 50 ms
@@ -37,12 +40,12 @@ reap() {
 PY=/usr/bin/python3 && [ -x "$PY" ] || PY=python3
 shot() { xwd -silent -id "$WIN" | "$PY" "$E2E/e2e_shot.py"; }
 
-# wait_editor: an 800x600 window named Tessaloom, past the loaders' screens to
-# the canvas with its cursor at the centre
+# wait_editor: an 800x600 window whose name ends in Tessaloom (after the model
+# file's), past the loaders' screens to the canvas with its cursor at the centre
 wait_editor() {
     # Asked again while it fails: a window that goes while xdotool walks the
     # tree (the last run's, or one SDL replaces) ends xdotool with BadWindow.
-    within "$WAIT" 'WIN=$(xdotool search --onlyvisible --name "^Tessaloom$" 2>/dev/null | sed -n 1p); [ "$WIN" ]' || fail "no window"
+    within "$WAIT" 'WIN=$(xdotool search --onlyvisible --name "Tessaloom$" 2>/dev/null | sed -n 1p); [ "$WIN" ]' || fail "no window"
     # Without a window manager the keys go to the window under the pointer.
     xdotool mousemove --window "$WIN" 400 300
     within "$WAIT" '[ "$(shot)" = "0 0 -" ]' || fail "the editor's canvas did not show"
