@@ -216,3 +216,23 @@ TEST_F(Export, ModelFileOpensAtStartOrSaysWhyNotAndTakesTheExports)
     expFile = nullptr;
     ASSERT_EQ(chdir(started), 0);
 }
+
+TEST_F(Export, WindowTitleTellsTheFileAnEditAndAFailure)
+{
+    auto title = [] {
+        char* shown = nullptr;
+        app_caption();
+        SDL_WM_GetCaption(&shown, nullptr);
+        return std::string(shown);
+    };
+    expFile = "models/ship.txt";
+    init_model();
+    EXPECT_EQ(title(), "ship.txt - Tessaloom");
+    tst_put(0, 1, 1);
+    EXPECT_EQ(title(), "*ship.txt - Tessaloom");
+    run(dir + "/missing/ship.txt");
+    EXPECT_EQ(title(), "*ship.txt - export failed: No such file or directory - Tessaloom");
+    run(file);
+    expFile = nullptr;
+    EXPECT_EQ(title(), "Tessaloom") << "written, and no model file named";
+}

@@ -4,7 +4,7 @@
 # editor usable. Waits are for states, with deadlines only a fault misses.
 set -euo pipefail
 BIN=$(readlink -f "$1") E2E=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
-WORK=$(mktemp -d -t tess-e2e.XXXXXX) APP="" USERS=()
+WORK=$(mktemp -d -t tess-e2e.XXXXXX) APP="" USERS=() ARGS=()
 cleanup() {
     # SDL turns SIGTERM into a quit event that a stuck program never reads.
     # A killed process's wait fails, and under set -e that would end the trap early.
@@ -15,16 +15,13 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; tail -n +1 "$WORK/out" "$WORK/err" >&2 2>/dev/null; exit 1; }
 
-# start_app [env assignments or wrapper...] [-- ARGS...]: the program from an
-# unrelated folder, output in $WORK/out and err. Leak-checked runs keep Mesa's
-# driver loaded to the end (see tests/CMakeLists.txt).
+# start_app [env assignments or wrapper...]: the program, with ARGS, from an
+# unrelated folder ($WORK/cwd), output in $WORK/out and err. Leak-checked runs keep Mesa's driver
+# loaded to the end (see tests/CMakeLists.txt).
 start_app() {
-    local pre=()
-    while [ $# -gt 0 ] && [ "$1" != -- ]; do pre+=("$1") && shift; done
-    [ $# = 0 ] || shift
     mkdir -p "$WORK/cwd"
     (cd "$WORK/cwd" && exec env SDL_AUDIODRIVER=dummy ${TESS_APP_PRELOAD:+LD_PRELOAD=$TESS_APP_PRELOAD} \
-        ${TESS_APP_PRELOAD:+ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0} "${pre[@]}" "$BIN" "$@" >"$WORK/out" 2>"$WORK/err") &
+        ${TESS_APP_PRELOAD:+ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0} "$@" "$BIN" "${ARGS[@]}" >"$WORK/out" 2>"$WORK/err") &
     APP=$!
 }
 # within SECONDS CODE: CODE comes true in that time, tried every 50 ms
@@ -40,12 +37,13 @@ reap() {
 PY=/usr/bin/python3 && [ -x "$PY" ] || PY=python3
 shot() { xwd -silent -id "$WIN" | "$PY" "$E2E/e2e_shot.py"; }
 
-# wait_editor: an 800x600 window whose name ends in Tessaloom (after the model
-# file's), past the loaders' screens to the canvas with its cursor at the centre
+# wait_editor [TITLE]: an 800x600 window named TITLE (Tessaloom), past the
+# loaders' screens to the canvas with its cursor at the centre
 wait_editor() {
     # Asked again while it fails: a window that goes while xdotool walks the
     # tree (the last run's, or one SDL replaces) ends xdotool with BadWindow.
-    within "$WAIT" 'WIN=$(xdotool search --onlyvisible --name "Tessaloom$" 2>/dev/null | sed -n 1p); [ "$WIN" ]' || fail "no window"
+    local title="^${1:-Tessaloom}$"
+    within "$WAIT" 'WIN=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | sed -n 1p); [ "$WIN" ]' || fail "no window"
     # Without a window manager the keys go to the window under the pointer.
     xdotool mousemove --window "$WIN" 400 300
     within "$WAIT" '[ "$(shot)" = "0 0 -" ]' || fail "the editor's canvas did not show"
@@ -75,6 +73,10 @@ seek() {
     done
     fail "the bar did not reach item $1"
 }
+# to_panel, to_canvas: space until the panel's bar, or the canvas cursor,
+# shows, each tap given 10 s to show
+to_panel() { for _ in 1 2 3 4 5; do tap space; ! within 10 '[ "$(shot | cut -d" " -f3)" != - ]' || return 0; done; }
+to_canvas() { for _ in 1 2 3 4 5; do tap space; ! within 10 '[ "$(shot | cut -d" " -f1)" != - ]' || return 0; done; }
 
 # as_root CMD...: CMD as root; for anyone else through sudo, which must not ask
 . "$E2E/../../tools/root.sh"
@@ -99,8 +101,7 @@ session() {
     wait_editor
     # Held z appends, and past the press gate picks the vertex up: the cross goes.
     hold z '[ "$(shot)" = "- - -" ]' || fail "no vertex picked up"
-    # Space until the panel's bar shows (seek fails if it never does), 10 s to show each tap.
-    for _ in 1 2 3 4 5; do tap space; ! within 10 '[ "$(shot | cut -d" " -f3)" != - ]' || break; done
+    to_panel
     seek 27
     hold z '[ "$(head -c4 "$EXPORT" 2>/dev/null)" = SIZE ]' || fail "no export $EXPORT"
 }

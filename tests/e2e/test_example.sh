@@ -19,12 +19,13 @@ seen() { px "$@" | sed -E 's/^ff00ff$/M/; s/^ff0000$/R/; s/^ffff00$/Y/; s/^.{6}$
 
 EXPORT=$WORK/model.txt
 cp "$E2E/../../docs/model_data.txt" "$EXPORT"
-start_app -- "$EXPORT"
-wait_editor
+ARGS=("$EXPORT")
+start_app
+wait_editor "model.txt - Tessaloom"
 edited=$(seen $(at 460 300 9 1))
 [ "$edited" = MRY-- ] || fail "the editor drew $edited"
 : >"$EXPORT"
-for _ in 1 2 3 4 5; do tap space; ! within 10 '[ "$(shot | cut -d" " -f3)" != - ]' || break; done
+to_panel
 seek 27
 hold z '[ -s "$EXPORT" ]' || fail "no export"
 end_ok

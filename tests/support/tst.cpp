@@ -50,13 +50,14 @@ struct TstReset : testing::EmptyTestEventListener {
         memset(&tm, 0, sizeof tm);
         ALP = AlpRec{};
         INP = JOY = KEY = InpRec{};
-        gm = 1;
+        gm = GM_EDITOR;
         joyNum = useJ = 0;
         snd = SndRec{0, 1, 120, 120};
         const int toggle = cm.winToggle;
         init_common();
         cm.winToggle = toggle;
         init_editer();
+        snprintf(dataPassM, sizeof dataPassM, "/Users/");
         tm.framePeriod = 50;
         glDisable(GL_CULL_FACE);
     }

@@ -1,0 +1,82 @@
+# The model file on the real program: what is not a model refused before any
+# window; an export opened, exported again byte for byte, edited with keys and
+# exported with the edit and nothing else; the title telling the model's state
+# and the cue the export's outcome (in the captured sound); a missing folder
+# and a write stopped halfway leave the file as it was, and the editor runs on.
+source "$(dirname "$0")/e2e_lib.sh"
+GOLD=$(dirname "$E2E")/export_model.txt M=$WORK/models
+mkdir "$M"
+
+# refused NAME WHY: status 1 and one line, without a display (none is opened)
+refused() {
+    RC=0 && (cd "$M" && exec env -u DISPLAY "$BIN" "$1") >"$WORK/out" 2>"$WORK/err" || RC=$?
+    [ "$RC" = 1 ] && [ ! -s "$WORK/out" ] && [ "$(cat "$WORK/err")" = "tessaloom: $1$2" ] || fail "$1 not refused"
+}
+printf 'Dear diary,\n' >"$M/notes.txt" && sed 's/0.30f);/1.30f);/' "$GOLD" >"$M/bright.txt" && mkdir "$M/folder"
+cp -r "$M" "$WORK/kept"
+refused notes.txt ':1: expected a model file: "SIZE X = n, Y = n" or "LAYER : n ____..."'
+refused bright.txt ':7: expected colours from 0.00 to 1.00'
+refused folder ': Is a directory'
+diff -r "$M" "$WORK/kept" || fail "a refused file changed"
+
+# The golden export with a vertex at (0, 0) appended to layer 1.
+"$PY" - "$GOLD" >"$WORK/edited" <<'EOF'
+import sys
+text = open(sys.argv[1]).read()
+for was, now in [('(-5.f, 5.f);\n', '(-5.f, 5.f);\n\t\tglVertex2f(0.f, 0.f);\n'), ('0.30f,\n\t\t};', '0.30f,\n\t\t0.00f,1.00f,1.00f,0.30f,\n\t\t};'),
+                 ('\t\t-5.f,5.f,\n', '\t\t-5.f,5.f,\n\t\t0.f,0.f,\n'), ('GL_TRIANGLES,0,3', 'GL_TRIANGLES,0,4')]:
+    text = text.replace(was, now, 1)
+print(text, end='')
+EOF
+# titled TITLE: the window comes to be named TITLE
+titled() { local want=$1; within "$WAIT" '[ "$(xdotool getwindowname "$WIN")" = "$want" ]' || fail "titled $(xdotool getwindowname "$WIN")"; }
+# exported CODE: EXPORT TO TEXT pressed till CODE comes true; the pitch of its cue in PITCH
+exported() {
+    local from
+    from=$(stat -c %s "$WORK/sound")
+    hold z "$1" || fail "no export"
+    within "$WAIT" '[ $(stat -c %s "$WORK/sound") -gt $((from + 88200)) ]' || fail "no sound captured"
+    PITCH=$("$PY" "$E2E/e2e_cue.py" "$WORK/sound" "$from")
+}
+changed() { echo "[ \"\$(stat -c %.9Y '$M/ship.txt')\" != $(stat -c %.9Y "$M/ship.txt") ]"; }
+
+cp "$GOLD" "$M/ship.txt"
+ARGS=(../models/ship.txt)
+start_app SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$WORK/sound" SDL_DISKAUDIODELAY=10
+wait_editor "ship.txt - Tessaloom"
+to_panel
+seek 27
+exported "$(changed)"
+cmp "$M/ship.txt" "$GOLD" && [ "$PITCH" -gt 850 ] || fail "opened and exported again: not the same bytes, or no confirm cue ($PITCH Hz)"
+to_canvas
+hold z '[ "$(shot)" = "- - -" ]' || fail "no vertex picked up"
+titled "*ship.txt - Tessaloom"
+to_panel
+exported "$(changed)"
+cmp "$M/ship.txt" "$WORK/edited" || fail "the edit exported, and nothing else"
+titled "ship.txt - Tessaloom"
+
+mv "$M" "$WORK/away"
+exported 'grep -q "export not written: No such file" "$WORK/err"'
+[ "$PITCH" -lt 850 ] || fail "a failed export sounds the confirm cue ($PITCH Hz)"
+titled "ship.txt - export failed: No such file or directory - Tessaloom"
+mv "$WORK/away" "$M"
+# untitled: x tapped on the canvas till a vertex is removed and the title shows the edit
+untitled() {
+    to_canvas
+    for _ in 1 2 3; do tap x; ! within 10 '[ "$(xdotool getwindowname "$WIN" | head -c1)" = "*" ]' || break; done
+    to_panel
+}
+untitled
+exported "$(changed)"
+cmp "$M/ship.txt" "$GOLD" && [ "$PITCH" -gt 850 ] || fail "the vertex removed not exported, or no confirm cue ($PITCH Hz)"
+titled "ship.txt - Tessaloom"
+# Another vertex removed, the text shorter: of it, the file-size limit lets
+# 400 bytes in (and none of the captured sound, from then on).
+untitled
+prlimit --pid "$APP" --fsize=400:
+hold z 'grep -q "export not written: File too large" "$WORK/err"' || fail "no export"
+cmp "$M/ship.txt" "$GOLD" || fail "a write stopped halfway changed the file"
+prlimit --pid "$APP" --fsize=unlimited:
+hold z "$(changed)" || fail "no export once the limit is lifted"
+end_ok q
