@@ -1,7 +1,8 @@
 # Reads the sound the mixer played, as SDL's disk driver captured it (16-bit
-# stereo at 22050 Hz, in SDL_DISKAUDIOFILE), from byte OFFSET on, and prints
-# the pitch of its loudest 40 ms in Hz, from the zero crossings: the cancel cue
-# falls from 700 to 330 Hz, the confirm cues ring at 1047 Hz and above (850 Hz tells them apart).
+# stereo, in SDL_DISKAUDIOFILE), from byte OFFSET on, and prints the pitch of
+# its loudest 40 ms in Hz at 22050 frames a second, from the zero crossings:
+# the cancel cue falls from 700 to 330 Hz, the confirm cues ring at 1047 Hz
+# and above.
 import struct, sys
 
 with open(sys.argv[1], 'rb') as f:
