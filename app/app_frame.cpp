@@ -89,7 +89,7 @@ void start()
     }
     // SDL2 under sdl12-compat fails the whole SDL_Init for a bad audio driver;
     // without sound the editor still works, and the sound loader says why.
-    SDL_InitSubSystem(SDL_INIT_AUDIO);
+    init_audio();
     app_quit_events_only();
     GetDataPath();
     init_common();

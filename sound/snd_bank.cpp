@@ -4,6 +4,7 @@
 #include "sound/sound.h"
 
 #include <cstdio>
+#include <dlfcn.h>
 #include <iterator>
 
 #include "gfx/gfx.h"
@@ -76,6 +77,19 @@ static void snd_warm_up()
     }
     Mix_HaltChannel(-1);
     SDL_Delay(100);
+}
+
+// With no sound card ALSA prints a line for each step of its search for a
+// device; the loader says the outcome in one. SDL opens ALSA by name as this
+// does, and so gets the same library with the quiet handler; it stays loaded.
+static void snd_alsa_quiet(const char*, int, const char*, int, const char*, ...) {}
+
+void init_audio()
+{
+    if (void* alsa = dlopen("libasound.so.2", RTLD_NOW))
+        if (auto set = reinterpret_cast<int (*)(decltype(&snd_alsa_quiet))>(dlsym(alsa, "snd_lib_error_set_handler")))
+            set(snd_alsa_quiet);
+    SDL_InitSubSystem(SDL_INIT_AUDIO);
 }
 
 void load_Sound()

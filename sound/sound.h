@@ -7,6 +7,7 @@
 // The four cues by what each means (SE's kind).
 enum { CUE_STEP, CUE_CONFIRM, CUE_CANCEL, CUE_PANE, CUE_KINDS };
 
+void init_audio();  // SDL's audio started, without ALSA's own lines
 void load_Sound();
 void end_Sound();
 void BGM(int number, int loops);
