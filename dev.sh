@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Set up a Debian 12 machine, build Tessaloom and run it or its test suite.
-#   bash dev.sh run    install what building and running lack, build the
+#   bash dev.sh run [FILE]  install what building and running lack, build the
 #                      editor, give the export its folder if it has none, start it
+#                      (on the model file FILE)
 #   bash dev.sh test   install what the tests lack too, build, run every pass of
 #                      tests whatever fails, then a summary; fails if any test did
 #   bash dev.sh package  build the Debian package in build-deb: the same bytes
@@ -10,6 +11,7 @@
 # to have run as root. Tests that need folders under /Users are skipped,
 # saying why, when neither is at hand. Not to be run with sudo.
 set -euo pipefail
+started=$PWD
 cd "$(dirname "$(readlink -f "$0")")"
 
 # What building and running need, then what only the tests need.
@@ -150,7 +152,8 @@ run)
     dev_packages "${RUN_PACKAGES[@]}"
     dev_build plain -DBUILD_TESTING=OFF -- tessaloom
     bash tools/export_folder.sh provide
-    exec ./build/tessaloom
+    # A model file's name is the user's, from the folder dev.sh was started in.
+    cd "$started" && exec "$OLDPWD/build/tessaloom" "${@:2}"
     ;;
 test)
     dev_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
@@ -203,7 +206,7 @@ package)
     cpack --preset package
     ;;
 *)
-    echo "usage: bash dev.sh run|test|package" >&2
+    echo "usage: bash dev.sh run [FILE] | test | package" >&2
     exit 2
     ;;
 esac
