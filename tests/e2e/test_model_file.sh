@@ -7,16 +7,14 @@ source "$(dirname "$0")/e2e_lib.sh"
 GOLD=$(dirname "$E2E")/export_model.txt M=$WORK/models
 mkdir "$M"
 
-# refused NAME WHY: status 1 and one line, without a display (none is opened)
-refused() {
-    RC=0 && (cd "$M" && exec env -u DISPLAY "$BIN" "$1") >"$WORK/out" 2>"$WORK/err" || RC=$?
-    [ "$RC" = 1 ] && [ ! -s "$WORK/out" ] && [ "$(cat "$WORK/err")" = "tessaloom: $1$2" ] || fail "$1 not refused"
-}
-printf 'Dear diary,\n' >"$M/notes.txt" && sed 's/0.30f);/1.30f);/' "$GOLD" >"$M/bright.txt" && mkdir "$M/folder"
-cp -r "$M" "$WORK/kept"
-refused notes.txt ':1: expected a model file: "SIZE X = n, Y = n" or "LAYER : n ____..."'
-refused bright.txt ':7: expected colours from 0.00 to 1.00'
-refused folder ': Is a directory'
+# Every bad model of tests/bad_models, and a folder: status 1 and the one line
+# naming the file, its line and what was expected there; no display is needed
+# to say so, as no window opens; the files stay as they were.
+cp -r "$(dirname "$E2E")/bad_models/." "$M" && mkdir "$M/folder" && cp -r "$M" "$WORK/kept"
+while IFS= read -r fault; do
+    RC=0 && (cd "$M" && exec env -u DISPLAY "$BIN" "${fault%%:*}") >"$WORK/out" 2>"$WORK/err" || RC=$?
+    [ "$RC" = 1 ] && [ ! -s "$WORK/out" ] && [ "$(cat "$WORK/err")" = "tessaloom: $fault" ] || fail "${fault%%:*} not refused"
+done < <(cat "$M/faults.txt" && echo "folder: Is a directory")
 diff -r "$M" "$WORK/kept" || fail "a refused file changed"
 
 # The golden export with a vertex at (0, 0) appended to layer 1.
