@@ -155,8 +155,10 @@ static bool exp_put_all(int fd, const char* text, size_t size, size_t* done)
 {
     for (*done = 0; *done < size;) {
         const ssize_t n = pwrite(fd, text + *done, size - *done, *done);
-        if (n <= 0)
-            return n < 0 ? false : (errno = EIO, false);
+        if (n <= 0) {
+            errno = n < 0 ? errno : EIO;  // a write of nothing would come round for ever
+            return false;
+        }
         *done += n;
     }
     return true;
@@ -187,9 +189,12 @@ bool exp_write(const char* text, size_t size)
         return false;
     }
     const size_t kept = std::min((size_t)st.st_size, size);
-    char* old = (char*)malloc(kept + 1);
-    // An empty text needs no room, and posix_fallocate refuses a length of 0.
-    int err = !old ? ENOMEM : pread(fd, old, kept, 0) < 0 ? errno : size ? posix_fallocate(fd, 0, size) : 0;
+    char* old = (char*)malloc(kept + 1);  // never of 0 bytes, which may come back null
+    int err = old ? 0 : ENOMEM;
+    if (!err && pread(fd, old, kept, 0) < 0)
+        err = errno;
+    if (!err && size > 0)  // posix_fallocate refuses a length of 0
+        err = posix_fallocate(fd, 0, size);
     size_t done = 0;
     if (!err && (!exp_put_all(fd, text, size, &done) || ftruncate(fd, size) != 0))
         err = errno;
