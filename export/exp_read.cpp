@@ -200,7 +200,6 @@ static bool rd_layer(int i)
     return expLinesOk;
 }
 
-
 // The size line, if the text has one, and the blank line after it.
 static bool rd_size()
 {
