@@ -88,30 +88,24 @@ TEST(Draw, GlyphSheetsKeyOutBlackAndBrokenOnesLeaveAnEmptyTexture)
 
 TEST(Draw, DisplayListsHoldTheirShapesAndOnlyTheReversedStripsCull)
 {
-    // The last column is where the last primitive starts, which fixes the direction of an outline.
-    // Mesa's feedback drops the lines that follow a fill inside one list (26's ring, 40's lines).
-    struct { int n; const char* bounds; double area, alpha, lastX; } table[] = {
-        {10, "0 0 42 6", 36, 0.9, 36}, {11, "-42 0 42 6", 36, 0.9, 36}, {12, "-3 -3 3 3", 0, 0.9, 0},
-        {13, "-3 -3 3 3", 0, 0.9, -3}, {14, "-10 -10 10 10", 0, 0.9, 7.07}, {20, "-78 0 42 6", 720, 0.9, -78},
-        {25, "-0.5 -0.43 0.5 0.43", 0, 0.9, 0.25}, {26, "-0.3 -0.26 0.3 0.26", 0.2338, 0.9, -0.15}, {30, "-390 0 -270 54", 6480, 0.8, -270},
-        {31, "-390 0 -270 78", 9360, 0.8, -270}, {33, "-390 0 -270 264", 31680, 0.8, -270}, {34, "-390 0 -270 30", 3600, 0.8, -390},
-        {35, "-390 0 -270 30", 3600, 0.8, -390}, {40, "-390 -102 -270 150", 28800, 0.2, -270}, {50, "-258 -258 390 276", 0, 0.4, -258},
-        {60, "-800 -600 800 600", 1920000, 0.9, 800},
-    };
+    // Each list, drawn at alpha 0.9: its bounds, filled area, the alpha and x at which its last
+    // primitive starts (which fixes the direction of an outline), and its area with front faces
+    // culled. Mesa's feedback drops the lines that follow a fill inside one list (26's ring, 40's lines).
     glCullFace(GL_FRONT);
-    for (auto& c : table) {
+    std::string text;
+    for (int n : {10, 11, 12, 13, 14, 20, 25, 26, 30, 31, 33, 34, 35, 40, 50, 60}) {
         resetGL(0, 0);
         glColor4d(0.1, 0.2, 0.3, 0.9);
-        const auto prims = tst_feedback([&] { glCallList(c.n); });
-        EXPECT_EQ(box_of(prims).bounds, c.bounds) << "list " << c.n;
-        EXPECT_NEAR(box_of(prims).area, c.area, 1e-3) << "list " << c.n;
-        EXPECT_NEAR(prims.back().v[0].a, c.alpha, 1e-6) << "list " << c.n;
-        EXPECT_NEAR(prims.back().v[0].x, c.lastX, 0.01) << "list " << c.n;
+        const auto prims = tst_feedback([&] { glCallList(n); });
         glEnable(GL_CULL_FACE);
-        const double culled = box_of(tst_feedback([&] { glCallList(c.n); })).area;
+        const double culled = box_of(tst_feedback([&] { glCallList(n); })).area;
         glDisable(GL_CULL_FACE);
-        EXPECT_NEAR(culled, c.n == 31 || c.n == 33 ? 0 : c.area, 1e-3) << "list " << c.n << " culled";
+        char line[128];
+        snprintf(line, sizeof line, "%d: %s, area %.2f, last at alpha %.2f, x %.2f, culled %.2f\n", n, box_of(prims).bounds.c_str(),
+                 box_of(prims).area, prims.back().v[0].a, prims.back().v[0].x, culled);
+        text += line;
     }
+    EXPECT_EQ(text, tst_slurp(TST_DIR "display_lists.txt"));
 }
 
 TEST(Draw, CanvasBackgroundModelAreaGridAndCanvasFrame)
@@ -230,50 +224,37 @@ TEST(Draw, ModellingClockCarriesOnceAFrameAndWrapsAfter60Hours)
 
 TEST(Draw, CursorLabelAndColourReadOuts)
 {
-    // The label beside the cursor at (104, -20) and its read-outs, each "y alpha:text"; the highlight
-    // face (0.75) marks what the next key acts on. Draw mode's label on no vertex is the frame test's.
-    // The last: nothing is lit while the panel has the input.
-    struct { int pane, mode, count, sel, colorSel, channel; const char* lines; } table[] = {
-        {1, 0, 1, -1, -1, 0, "-20 0.5:No.1 MOVE ?|-14 0.5:X:2,Y:-1|-20 0.75:No.1 MOVE ?|"},
-        {1, 0, 1, 0, -1, 0, "-20 0.5:No.1 MOVE|-14 0.5:X:2,Y:-1|-20 0.75:No.1 MOVE|"},
-        {1, 1, 0, -1, -1, 0, "-20 0.5:ALL COLOR ?|-20 0.75:ALL COLOR ?|"},
-        {1, 1, 0, -1, -2, 1, "-20 0.75:ALL COLOR ?|-14 0.5: R:0.00|-8 0.5: G:1.00|-2 0.5: B:1.00|4 0.5: A:0.30|-8 0.75: G:1.00|"},
-        {1, 1, 1, 0, 0, 0, "-20 0.75:No.1 VERTEX COLOR|-14 0.5: R:0.25|-8 0.5: G:1.00|-2 0.5: B:0.50|4 0.5: A:0.30|-14 0.75: R:0.25|"},
-        {0, 1, 1, -1, 0, 0, "-20 0.5:No.1 VERTEX COLOR ?|"},
-    };
+    // The label beside the cursor at (104, -20) and its read-outs, each "y alpha:text", in every
+    // state of the pane, the design mode, the vertex under the cursor (none, one, one picked) and
+    // the colour selection; the highlight face (0.75) marks what the next key acts on.
     cm.curX = 2;
     cm.curY = -1;
     tst_put(0, 2, -1);
-    std::tie(ed[0].vr[0], ed[0].vb[0]) = std::tuple(0.25, 0.5);
-    for (auto& c : table) {
-        cm.pane = c.pane;
-        cm.designMode = c.mode;
-        ed[0].count = c.count;  // 0 hides the vertex under the cursor
-        cm.selVertex = c.sel;
-        ed[0].colorSel = c.colorSel;
-        cm.colorChannel = c.channel;
-        std::string out;
-        for (const std::string& l : tst_lines(tst_feedback([] { scn_B_screen(0.75, -390, -276); })))
-            if (l.rfind("104,", 0) == 0)
-                out += l.substr(4) + "|";
-        EXPECT_EQ(out, c.lines);
-    }
+    std::tie(ed[0].vr[0], ed[0].vb[0], cm.colorChannel) = std::tuple(0.25, 0.5, 1);
+    std::string text;
+    for (int pane : {PANE_PANEL, PANE_CANVAS})
+        for (int mode : {DESIGN_DRAW, DESIGN_COLOR})
+            for (int under : {0, 1, 2})
+                for (int sel : {COLOR_LAYER_EDIT, COLOR_LAYER, COLOR_PER_VERTEX}) {
+                    std::tie(cm.pane, cm.designMode, ed[0].count, cm.selVertex, ed[0].colorSel) =
+                        std::tuple(pane, mode, under > 0, under == 2 ? 0 : VERTEX_NONE, sel);
+                    text += "pane " + std::to_string(pane) + ", mode " + std::to_string(mode) + ", vertex " + std::to_string(under) + ", colour " + std::to_string(sel) + ":";
+                    for (const std::string& l : tst_lines(tst_feedback([] { scn_B_screen(0.75, -390, -276); })))
+                        if (l.rfind("104,", 0) == 0)
+                            text += " " + l.substr(4);
+                    text += "\n";
+                }
+    EXPECT_EQ(text, tst_slurp(TST_DIR "cursor_labels.txt"));
 }
 
 TEST(Draw, PanelCursorBarLightsItsItemsLine)
 {
     // The panel cursor on each item: the top of its blue bar, the left end of its cyan value arrows
-    // (wider round a layer's MODE, none on a command) and the outline of its section, the last four
-    // primitives behind the panel; and on an item of each section the panel text lit over the normal
-    // face (the item's at the blink, 0 here). A layer's MODE lights its number too.
-    const char* boxes[5] = {"-390 -258 -270 -204", "-390 -198 -270 -120", "-390 -114 -270 150", "-390 216 -270 246", "-390 252 -270 282"};
-    const std::map<int, const char*> lit = {
-        {0, "-390,-258 1:GLOBAL______________|-384,-252 0:SCALE      : 1800%"},
-        {9, "-390,-198 1:LAYER_______________|-390,-192 1:1.|-384,-186 1:MODE: TRIANGLE_FAN"},
-        {23, "-390,216 1:BACKGROUND__________|-384,222 0:BGM NUMBER :   OFF"},
-        {27, "-390,252 1:OTHER_______________|-384,258 0:EXPORT TO TEXT"},
-    };
-    cm.pane = 0;
+    // (wider round a layer's MODE, none on a command), the outline of its section (the last four
+    // primitives behind the panel), and the panel text lit over the normal face (the item's at the
+    // blink, 0 here; a layer's MODE lights its number too).
+    cm.pane = PANE_PANEL;
+    std::string text;
     for (int k = 0; k < ITEM_COUNT; k++) {
         cm.menuItem = k;
         const auto prims = tst_feedback(scn_sets);
@@ -284,16 +265,12 @@ TEST(Draw, PanelCursorBarLightsItsItemsLine)
             if (p.v[0].r == 0 && p.v[0].g == 0.5 && p.v[0].b == 1 && p.v[0].a == 0)
                 bar = std::min(bar, box_of({p}).y0);
         }
-        const int arrows = k > 26 ? 0 : k >= 9 && k <= 19 && k % 2 ? -354 : -312;
-        EXPECT_EQ(std::make_pair(bar, arrow), std::make_pair((double)tstItems[k].bar, (double)arrows)) << "item " << k;
         const auto behind = tst_feedback(edit_backs);
-        EXPECT_EQ(box_of({behind.end() - 4, behind.end()}).bounds, boxes[tstItems[k].section]) << "item " << k;
-        if (!lit.count(k))
-            continue;
-        std::string out = "|";
+        text += std::to_string(k) + ": bar " + std::to_string((int)bar) + ", arrows " + std::to_string((int)arrow) + ", box " + box_of({behind.end() - 4, behind.end()}).bounds + ", lit";
         for (const std::string& l : tst_lines(prims))  // the panel's column, not the window title
             if (l.rfind("-3", 0) == 0 && l.find(" 0.5") == l.npos && l.find("-294") == l.npos)
-                out += l + "|";
-        EXPECT_EQ(out, "|-390,-276 1 16px:SETTING___|" + std::string(lit.at(k)) + "|") << "item " << k;
+                text += " " + l;
+        text += "\n";
     }
+    EXPECT_EQ(text, tst_slurp(TST_DIR "panel_cursor.txt"));
 }

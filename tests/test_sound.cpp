@@ -1,5 +1,6 @@
 // Sound: the bank loaded on a real (dummy) mixer, each cue on its channel with
-// its stamp, the export's cue by its outcome, and the music and volumes the panel sets. A missing
+// its stamp, and the music and volumes the panel sets. The export's cue by its
+// outcome is the model file's end-to-end test's. A missing
 // device is the start-up test's (test_frame.cpp), broken files the end-to-end tests'
 // (tests/e2e/test_surroundings.sh).
 #include "tests/support/tst.h"
@@ -19,16 +20,6 @@ TEST(Sound, CuesPlayOnTheirChannelsAndStampTheirTimers)
         EXPECT_EQ(Mix_GetChunk(c.channel), seSrcC[c.chunk]) << "cue " << c.kind;
         EXPECT_EQ(c.kind ? tm.pressStamp : tm.moveStamp, tm.now) << "cue " << c.kind;
     }
-    // EXPORT TO TEXT sounds the cancel cue when its text could not be written, a confirm cue when it was.
-    const std::string file = std::string(getenv("TMPDIR") ? getenv("TMPDIR") : "/tmp") + "/tess-sound.txt";
-    cm.menuItem = ITEM_EXPORT;
-    INP = InpRec{0, 0, 0, 0, 1, 0, 0, 0};
-    for (const std::string& path : {std::string("/nonexistent/model.txt"), file}) {
-        snprintf(dataPassM, sizeof dataPassM, "%s", path.c_str());
-        tst_stdout(inp_mode0_btm);
-        EXPECT_EQ(Mix_GetChunk(1) == seSrcC[7], path != file) << path;
-    }
-    unlink(file.c_str());
     // The panel's BGM NUMBER: the music follows each step at once, even one past either end;
     // 1 to 3 play, looping, and 0 and 4 are silence. From a number, with left or right held:
     // the number shown, and whether music plays. Whatever set the volumes, each call holds them in

@@ -29,17 +29,14 @@ static testing::Environment* const tstWindow = testing::AddGlobalTestEnvironment
 static std::vector<GLfloat> tstBuf(1 << 22);
 
 const TstItem tstItems[ITEM_COUNT] = {
-    {&cm.scale, 50, 50, 3000, -252, 0}, {&cm.sizeX, 2, 2, 400, -246, 0}, {&cm.sizeY, 2, 2, 400, -240, 0},
-    {&cm.gridSpan, 1, 0, 100, -234, 0}, {&cm.cursorMove, 1, 1, 100, -228, 0}, {&cm.antiAlias, 1, 0, 1, -222, 0},
-    {&cm.layer, 1, 0, 5, -216, 0}, {&cm.designMode, 1, 0, 1, -210, 0}, {&ed[0].view, 1, 0, 2, -192, 1},
-    {&ed[0].drawType, 1, 0, 9, -186, 1}, {&ed[1].view, 1, 0, 2, -180, 1}, {&ed[1].drawType, 1, 0, 9, -174, 1},
-    {&ed[2].view, 1, 0, 2, -168, 1}, {&ed[2].drawType, 1, 0, 9, -162, 1}, {&ed[3].view, 1, 0, 2, -156, 1},
-    {&ed[3].drawType, 1, 0, 9, -150, 1}, {&ed[4].view, 1, 0, 2, -144, 1}, {&ed[4].drawType, 1, 0, 9, -138, 1},
-    {&ed[5].view, 1, 0, 2, -132, 1}, {&ed[5].drawType, 1, 0, 9, -126, 1}, {&cm.prevScale1, 5, 5, 1000, -108, 2},
-    {&cm.prevScale2, 5, 5, 1000, -42, 2}, {&cm.prevScale3, 5, 5, 1000, 24, 2}, {&snd.bgm, 1, 0, 4, 222, 3},
-    {&snd.bgmVolume, 2, 0, 126, 228, 3}, {&snd.seVolume, 2, 0, 126, 234, 3}, {&cm.bgColor, 1, 0, 8, 240, 3},
-    {nullptr, 0, 0, 0, 258, 4}, {nullptr, 0, 0, 0, 264, 4}, {nullptr, 0, 0, 0, 270, 4},
-    {nullptr, 0, 0, 0, 276, 4},
+    {&cm.scale, 50, 50, 3000}, {&cm.sizeX, 2, 2, 400}, {&cm.sizeY, 2, 2, 400}, {&cm.gridSpan, 1, 0, 100},
+    {&cm.cursorMove, 1, 1, 100}, {&cm.antiAlias, 1, 0, 1}, {&cm.layer, 1, 0, 5}, {&cm.designMode, 1, 0, 1},
+    {&ed[0].view, 1, 0, 2}, {&ed[0].drawType, 1, 0, 9}, {&ed[1].view, 1, 0, 2}, {&ed[1].drawType, 1, 0, 9},
+    {&ed[2].view, 1, 0, 2}, {&ed[2].drawType, 1, 0, 9}, {&ed[3].view, 1, 0, 2}, {&ed[3].drawType, 1, 0, 9},
+    {&ed[4].view, 1, 0, 2}, {&ed[4].drawType, 1, 0, 9}, {&ed[5].view, 1, 0, 2}, {&ed[5].drawType, 1, 0, 9},
+    {&cm.prevScale1, 5, 5, 1000}, {&cm.prevScale2, 5, 5, 1000}, {&cm.prevScale3, 5, 5, 1000}, {&snd.bgm, 1, 0, 4},
+    {&snd.bgmVolume, 2, 0, 126}, {&snd.seVolume, 2, 0, 126}, {&cm.bgColor, 1, 0, 8}, {nullptr, 0, 0, 0},
+    {nullptr, 0, 0, 0}, {nullptr, 0, 0, 0}, {nullptr, 0, 0, 0},
 };
 
 // Every test starts from the records' start-up values, in the window it finds.

@@ -30,9 +30,8 @@ struct TstPrim {
 };
 
 // The panel's items as the design gives them: the value left and right change
-// (none on the four commands), its step and the range it stops at, the top of the
-// cursor bar on its line and its section (0 GLOBAL, 1 LAYER, 2 PREVIEW, 3 BACKGROUND, 4 OTHER).
-struct TstItem { int *field, step, lo, hi, bar, section; };
+// (none on the four commands), its step and the range it stops at.
+struct TstItem { int *field, step, lo, hi; };
 extern const TstItem tstItems[ITEM_COUNT];
 
 std::vector<TstPrim> tst_feedback(const std::function<void()>& draw);
