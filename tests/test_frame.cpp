@@ -36,12 +36,4 @@ TEST(Frame, ShortFramesArePaddedTo50msAndFramesCountedEachSecond)
     EXPECT_EQ(std::make_pair(tm.fps, tm.fpsCount), std::make_pair(1, 0)) << "the frame before the second's end counted";
     const auto padded = frame(30);
     EXPECT_TRUE(padded.second + 1 >= padded.first && padded.second < padded.first + 25) << padded.first << " ms due, " << padded.second << " taken";
-    // The title's pulse, from its alpha and direction: up to 1 (the drawing test's first frame),
-    // then down to 0, by 0.01 a frame.
-    const double pulse[3][4] = {{0.995, 0, 1, 1}, {0.5, 1, 0.49, 1}, {0.005, 1, 0, 0}};
-    for (auto& p : pulse) {
-        ALP = AlpRec{(int)p[1], p[0], 0, 0};
-        alp_set();
-        EXPECT_EQ(std::make_pair(std::round(ALP.titleAlpha * 1000), ALP.titleDir), std::make_pair(p[2] * 1000, (int)p[3])) << p[0];
-    }
 }

