@@ -202,6 +202,10 @@ TEST(Input, SelectionScreenStepsOnceASecondAndStartsOnZ)
     KEY.down = 1;
     repeat(85, inp_selecter);  // held 4.25 s: four steps down, round the three joysticks and on
     EXPECT_EQ(std::make_pair(gm, useJ), std::make_pair(0, 1));
+    std::string list;  // each joystick on its line (none opened here: no hat), the selected one lit again
+    for (const std::string& l : tst_lines(tst_feedback(scn_selecter)))
+        list += l.rfind("-54,", 0) == 0 ? l + "|" : "";
+    EXPECT_EQ(list, "-54,-24 1:ARROW & Z KEY TO|-54,-18 1:SELECT A JOYSTICK:|-54,-12 1:____________________|-54,-6 1:0: HAT -1|-54,0 1:1: HAT -1|-54,6 1:2: HAT -1|-54,0 1:1: HAT -1|");
     KEY = InpRec{0, 0, 0, 0, 1, 0, 0, 0};
     inp_selecter();
     EXPECT_EQ(std::make_pair(gm, useJ), std::make_pair(1, 1));

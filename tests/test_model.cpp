@@ -111,7 +111,6 @@ TEST(Model, FingerprintFollowsTheTextAlone)
     const std::string golden = tst_slurp(TST_DIR "export_model.txt");
     for (size_t k = 0; k < std::size(edits); k++) {
         reopened(golden);
-        EXPECT_EQ(exp_fingerprint(), expSaved);
         edits[k].first();
         EXPECT_EQ(exp_fingerprint() == expSaved, edits[k].second) << "change " << k;
     }
